@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever the build, the program or the tests need and is missing.
+# Usage: scripts/install-deps.sh [run|test]   (default: test, which is a superset of run)
+set -euo pipefail
+
+run_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  fonts-baekmuk fonts-nanum
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool openbox x11-utils x11-apps imagemagick
+)
+
+wanted=("${run_packages[@]}")
+[ "${1:-test}" = run ] || wanted+=("${test_packages[@]}")
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
