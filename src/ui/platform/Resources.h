@@ -1,0 +1,22 @@
+#pragma once
+// Resources compiled into the executable and looked up by numeric id, as a module's resources
+// are. The layer declares the lookups; the program's src/res defines them.
+
+#include <span>
+#include <string_view>
+
+// One picture resource: PNG bytes at 1x and, where the artwork has one, at 2x for high-DPI screens.
+struct ImageResource {
+    int id;
+    std::span<const unsigned char> png;
+    std::span<const unsigned char> png2x; // empty when there is no 2x picture
+};
+
+// Bitmap resource `id`, or nullptr when the program has none with that id.
+const ImageResource* FindBitmapResource(int id);
+
+// Icon resource `id`, or nullptr.
+const ImageResource* FindIconResource(int id);
+
+// String table entry `id` (UTF-8), or an empty view when there is none.
+std::string_view FindStringResource(int id);
