@@ -1,0 +1,61 @@
+#pragma once
+// Which calculator page the main window shows, as a state model without windows. A click on a
+// menu button yields the ordered platform effects that the main window applies, one by one.
+
+#include <array>
+#include <optional>
+#include <vector>
+
+enum class PageId { Food, Exercise, Recommend, Bmi, WaistHip };
+
+// In menu order, top to bottom.
+inline constexpr std::array<PageId, 5> kPageIds{PageId::Food, PageId::Exercise, PageId::Recommend,
+                                                PageId::Bmi, PageId::WaistHip};
+
+// Menu button 1004 (Food) to 1008 (WaistHip).
+int MenuButtonId(PageId page);
+// Title bitmap 141 (Food) to 145 (WaistHip).
+int TitleBitmapId(PageId page);
+// Dialog template: 135 (the food form), then 141 to 144.
+int PageTemplateId(PageId page);
+// The page of menu button 1004 to 1008; none for any other id.
+std::optional<PageId> PageForMenuButton(int buttonId);
+
+enum class PageEffectKind {
+    SelectButton,   // SetSelected(1) on the page's menu button: it repaints at once
+    UnselectButton, // SetSelected(0) on the page's menu button: it repaints at once
+    HidePage,       // hide the page's window
+    ShowPage,       // show the page's window
+    RepaintTitle,   // invalidate the title area and update it at once; it shows the page's title
+};
+
+struct PageEffect {
+    PageEffectKind kind;
+    PageId page;
+    bool operator==(const PageEffect&) const = default;
+};
+
+struct PageState {
+    PageId selected;      // the menu button drawn selected
+    PageId shown;         // the page window shown
+    int title;            // the title bitmap id, 141 to 145
+    bool totalBarVisible; // the food total bar is shown exactly with the food page
+    bool operator==(const PageState&) const = default;
+};
+
+class CPageModel {
+public:
+    // The state that the main window's initialisation establishes: the food page shown, its menu
+    // button selected, its title drawn. The window itself selects button 1004 there.
+    CPageModel() = default;
+
+    const PageState& State() const { return m_state; }
+
+    // A click on `page`'s menu button: select it (its button repaints), select it as the current
+    // button (unselecting the previous one if it differs, then selecting it again), show its page
+    // (hiding the previous one first if it differs), take its title, repaint the title area once.
+    std::vector<PageEffect> Click(PageId page);
+
+private:
+    PageState m_state{PageId::Food, PageId::Food, 141, true};
+};
