@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "app/PageModel.h"
+
+namespace {
+
+using K = PageEffectKind;
+
+TEST(PageTables, ButtonsTitlesAndTemplatesPerPage)
+{
+    struct Case {
+        PageId page;
+        int button;
+        int title;
+        int dialogTemplate;
+    };
+    const Case cases[] = {
+        {PageId::Food, 1004, 141, 135},      {PageId::Exercise, 1005, 142, 141},
+        {PageId::Recommend, 1006, 143, 142}, {PageId::Bmi, 1007, 144, 143},
+        {PageId::WaistHip, 1008, 145, 144},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        EXPECT_EQ(MenuButtonId(c.page), c.button);
+        EXPECT_EQ(TitleBitmapId(c.page), c.title);
+        EXPECT_EQ(PageTemplateId(c.page), c.dialogTemplate);
+        EXPECT_EQ(PageForMenuButton(c.button), c.page);
+    }
+    for (int id : {1003, 1009, 0, -1})
+        EXPECT_EQ(PageForMenuButton(id), std::nullopt) << id;
+    const auto bogus = static_cast<PageId>(42);
+    EXPECT_EQ(MenuButtonId(bogus), 0);
+    EXPECT_EQ(TitleBitmapId(bogus), 0);
+    EXPECT_EQ(PageTemplateId(bogus), 0);
+}
+
+TEST(PageModel, StartsOnTheFoodPage)
+{
+    const CPageModel model;
+    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141, true}));
+}
+
+TEST(PageModel, SwitchingPagesInClickStepOrder)
+{
+    CPageModel model;
+    EXPECT_EQ(model.Click(PageId::Bmi), (std::vector<PageEffect>{
+                                            {K::SelectButton, PageId::Bmi},
+                                            {K::UnselectButton, PageId::Food},
+                                            {K::SelectButton, PageId::Bmi},
+                                            {K::HidePage, PageId::Food},
+                                            {K::ShowPage, PageId::Bmi},
+                                            {K::RepaintTitle, PageId::Bmi},
+                                        }));
+    EXPECT_EQ(model.State(), (PageState{PageId::Bmi, PageId::Bmi, 144, false}));
+
+    // Back to food: its page, the total bar with it, and its title in full.
+    EXPECT_EQ(model.Click(PageId::Food), (std::vector<PageEffect>{
+                                             {K::SelectButton, PageId::Food},
+                                             {K::UnselectButton, PageId::Bmi},
+                                             {K::SelectButton, PageId::Food},
+                                             {K::HidePage, PageId::Bmi},
+                                             {K::ShowPage, PageId::Food},
+                                             {K::RepaintTitle, PageId::Food},
+                                         }));
+    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141, true}));
+}
+
+TEST(PageModel, ClickOnTheShownPageOnlyRepaints)
+{
+    for (PageId page : kPageIds) {
+        SCOPED_TRACE(MenuButtonId(page));
+        CPageModel model;
+        model.Click(page);
+        const PageState before = model.State();
+        EXPECT_EQ(model.Click(page), (std::vector<PageEffect>{{K::SelectButton, page}, {K::RepaintTitle, page}}));
+        EXPECT_EQ(model.State(), before);
+    }
+}
+
+// Applies the effects to a stand-in for the windows, and checks after every switch between any two
+// pages that exactly the chosen page and button show, and that the title area repaints once.
+TEST(PageModel, EverySwitchLeavesOnePageAndOneButtonSelected)
+{
+    for (PageId from : kPageIds) {
+        for (PageId to : kPageIds) {
+            SCOPED_TRACE(std::to_string(MenuButtonId(from)) + " -> " + std::to_string(MenuButtonId(to)));
+            CPageModel model;
+            std::set<PageId> visible{PageId::Food};
+            std::set<PageId> selected{PageId::Food};
+            int titleRepaints = 0;
+            auto apply = [&](const std::vector<PageEffect>& effects) {
+                for (const PageEffect& effect : effects) {
+                    switch (effect.kind) {
+                    case K::SelectButton: selected.insert(effect.page); break;
+                    case K::UnselectButton: selected.erase(effect.page); break;
+                    case K::HidePage: visible.erase(effect.page); break;
+                    case K::ShowPage: visible.insert(effect.page); break;
+                    case K::RepaintTitle:
+                        EXPECT_EQ(effect.page, model.State().shown);
+                        ++titleRepaints;
+                        break;
+                    }
+                }
+            };
+            apply(model.Click(from));
+            titleRepaints = 0;
+            const auto effects = model.Click(to);
+            apply(effects);
+
+            EXPECT_EQ(visible, std::set<PageId>{to});
+            EXPECT_EQ(selected, std::set<PageId>{to});
+            EXPECT_EQ(titleRepaints, 1);
+            EXPECT_EQ(effects.back(), (PageEffect{K::RepaintTitle, to}));
+            EXPECT_EQ(model.State(), (PageState{to, to, TitleBitmapId(to), to == PageId::Food}));
+        }
+    }
+}
+
+TEST(PageModel, UnknownPageChangesNothing)
+{
+    CPageModel model;
+    model.Click(PageId::Exercise);
+    const PageState before = model.State();
+    EXPECT_TRUE(model.Click(static_cast<PageId>(42)).empty());
+    EXPECT_EQ(model.State(), before);
+}
+
+} // namespace
