@@ -1,0 +1,16 @@
+#pragma once
+// The PNG files of this folder as compiled data. Defined by the source that EmbedImages.cmake
+// writes into the build folder; read only through the lookups of ImageResources.cpp.
+
+#include "ui/platform/Resources.h"
+
+#include <span>
+
+struct EmbeddedIcon {
+    int id;
+    std::span<const ImageResource> images; // ascending sizes
+};
+
+// Bitmaps in ascending id order.
+std::span<const ImageResource> EmbeddedBitmaps();
+std::span<const EmbeddedIcon> EmbeddedIcons();

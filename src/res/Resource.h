@@ -1,0 +1,28 @@
+#pragma once
+// Named ids of the program's bitmaps, icon and strings, for the program's code to use.
+
+// Icon
+inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (res/IconImages.h)
+
+// Bitmaps (ids 135, 137 and 140 are not pictures)
+inline constexpr int IDB_SKIN = 129;               // 780 x 530 main-window face
+inline constexpr int IDB_TAB_DIARY = 130;          // index-tab strips, three 78 x 63 frames
+inline constexpr int IDB_TAB_BODY = 131;
+inline constexpr int IDB_TAB_RELAY = 132;
+inline constexpr int IDB_TAB_SHOP = 133;
+inline constexpr int IDB_MENU_SELECTED = 134;      // plate of the selected menu button, 106 x 47
+inline constexpr int IDB_FOOD_HEADER = 136;        // food page column header, 446 x 28
+inline constexpr int IDB_BTN_OK = 138;             // three 33 x 20 frames
+inline constexpr int IDB_BTN_RESET = 139;          // "다시하기", three 55 x 20 frames
+inline constexpr int IDB_TITLE_FOOD = 141;         // page titles, 154 x 31
+inline constexpr int IDB_TITLE_EXERCISE = 142;
+inline constexpr int IDB_TITLE_RECOMMEND = 143;
+inline constexpr int IDB_TITLE_BMI = 144;
+inline constexpr int IDB_TITLE_WAISTHIP = 145;
+inline constexpr int IDB_BTN_DELETE = 146;         // "선택된 항목 삭제", three 97 x 20 frames
+inline constexpr int IDB_BTN_MINIMIZE = 147;       // three 13 x 13 frames
+inline constexpr int IDB_BTN_CLOSE = 148;          // three 13 x 13 frames
+
+// Strings
+inline constexpr int IDS_ABOUTBOX = 101;           // system-menu entry of the about box
+inline constexpr int IDS_APP_TITLE = 0xE000;       // application title of message boxes
