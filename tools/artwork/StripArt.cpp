@@ -96,7 +96,7 @@ QImage PaintPageButtonStrip(const QString& caption, QSize frame, const QColor& b
         }
 
         const qreal shift = state == FrameState::Pressed ? 1 : 0;
-        const QFont font = ArtFont(ArtFace::Gothic, frame.width() < 60 ? 12 : 11, true);
+        const QFont font = ArtFont(ArtFace::Gothic, frame.width() < 40 ? 12 : 11, true);
         const QRectF textBox = QRectF(QPointF(0, 0), frame).translated(shift, shift);
         canvas.drawText(textBox.translated(0, 1), Qt::AlignCenter, caption, font, Tint(bottom, -0.4));
         canvas.drawText(textBox, Qt::AlignCenter, caption, font, Qt::white);
