@@ -1,0 +1,21 @@
+#pragma once
+// Everything of the window layer that the program's windows use.
+
+#include "ui/platform/Collections.h"
+#include "ui/platform/Controls.h"
+#include "ui/platform/DC.h"
+#include "ui/platform/Ddx.h"
+#include "ui/platform/Dialog.h"
+#include "ui/platform/DialogTemplate.h"
+#include "ui/platform/FormView.h"
+#include "ui/platform/Gdi.h"
+#include "ui/platform/Menu.h"
+#include "ui/platform/MessageMap.h"
+#include "ui/platform/Messages.h"
+#include "ui/platform/Mouse.h"
+#include "ui/platform/Resources.h"
+#include "ui/platform/Services.h"
+#include "ui/platform/Styles.h"
+#include "ui/platform/Types.h"
+#include "ui/platform/WinApp.h"
+#include "ui/platform/Wnd.h"

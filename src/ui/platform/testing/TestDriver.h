@@ -1,0 +1,106 @@
+#pragma once
+// Drives windows as a person would, for tests of pages and windows (no Qt in this header). Controls are
+// named by their id within a window; id 0 names the window itself. Pointer and key input is real input
+// (delivered through the desktop's event path), so it passes PreTranslateMessage, message maps and the
+// controls' own behaviour. Every wait is bounded.
+
+#include "ui/platform/Afx.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace uitest {
+
+// Processes pending events (posted messages, repaints, timers) once.
+void ProcessEvents();
+// Processes events until cond() holds or timeoutMs passes; answers cond()'s last value.
+bool WaitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
+
+// Shows a top-level window (if needed) and waits until the desktop has exposed and activated it.
+bool ShowAndActivate(CWnd* window);
+
+// The control's rectangle in the window's client coordinates; empty when there is no such control.
+CRect ControlRect(CWnd* window, int id);
+
+// Pointer: a press and release at the control's centre (or at a client point of the window).
+bool Click(CWnd* window, int id);
+bool ClickAt(CWnd* window, CPoint clientPoint);
+bool RightClickAt(CWnd* window, CPoint clientPoint);
+bool Press(CWnd* window, int id);   // left button down at the centre, held
+bool Release(CWnd* window, int id); // left button up at the centre
+// Moves the pointer onto the control's centre / to a client point of the window.
+bool MoveOnto(CWnd* window, int id);
+bool MoveTo(CWnd* window, CPoint clientPoint);
+// Moves the pointer off the control, to a point of its parent just outside it.
+bool MoveAway(CWnd* window, int id);
+// Drags with the left button from one client point to another (press, moves, release).
+bool Drag(CWnd* window, CPoint from, CPoint to);
+
+// Keyboard: a key press and release on the control (it takes the focus first). vk is VK_RETURN,
+// VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN …; shift/alt hold those keys.
+bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false);
+// Replaces an edit's text by typing: focus, select all, type each character.
+bool TypeText(CWnd* window, int id, const std::string& text);
+
+// Combo box: the user chooses an entry (opens the list and clicks the entry), raising CBN_SELCHANGE.
+bool ChooseComboEntry(CWnd* window, int id, int index);
+bool ChooseComboEntry(CWnd* window, int id, const std::string& text);
+std::vector<std::string> ComboEntries(CWnd* window, int id);
+
+// List view: click a row's check box / click a row's first cell (selects it).
+bool TickListRow(CWnd* window, int id, int row);
+bool SelectListRow(CWnd* window, int id, int row);
+std::vector<std::string> ListHeaders(CWnd* window, int id);
+bool ListShowsGrid(CWnd* window, int id);
+
+// What a person reads: an edit's text, a combo's shown text, a static's or button's caption.
+std::string Text(CWnd* window, int id);
+std::string ListText(CWnd* window, int id, int row, int column);
+bool IsChecked(CWnd* window, int id); // radio button
+bool IsVisible(CWnd* window, int id = 0); // visible on screen (the window and its parents shown)
+bool HasFocus(CWnd* window, int id);
+int FocusedControlId(CWnd* window); // the id of the focused control inside the window, 0 when none
+bool IsPressed(CWnd* window, int id); // a push button held down
+
+// The window's picture as it is painted now (the window and its children); colour of one pixel in
+// client coordinates (logical pixels), or 0xFFFFFFFF outside.
+COLORREF PixelColor(CWnd* window, int x, int y);
+bool SaveImage(CWnd* window, const std::string& path);
+
+// Menus: whether a popup menu is open, its entry texts, and choosing an entry by its text.
+bool IsMenuOpen();
+std::vector<std::string> OpenMenuEntries();
+bool ChooseMenuEntry(const std::string& text);
+
+// A message-box handler that records texts and types and answers IDOK, installed while it lives.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+    const std::vector<std::string>& Texts() const { return m_texts; }
+    const std::vector<UINT>& Types() const { return m_types; }
+
+private:
+    std::vector<std::string> m_texts;
+    std::vector<UINT> m_types;
+    MessageBoxHandler m_previous;
+};
+
+// A URL-opener handler that records the URLs, installed while it lives.
+class ShellOpenRecorder {
+public:
+    ShellOpenRecorder();
+    ~ShellOpenRecorder();
+    ShellOpenRecorder(const ShellOpenRecorder&) = delete;
+    ShellOpenRecorder& operator=(const ShellOpenRecorder&) = delete;
+    const std::vector<std::string>& Urls() const { return m_urls; }
+
+private:
+    std::vector<std::string> m_urls;
+    ShellOpenHandler m_previous;
+};
+
+} // namespace uitest
