@@ -1,0 +1,38 @@
+#pragma once
+// The BMI page: height, weight and sex in; on OK the index is computed, and every paint shows its
+// class sentence with the formula and the reference ranges, or a paragraph on obesity while no
+// positive index exists. A child dialog of the main window, built from template 143.
+
+#include "ui/HoverButton.h"
+#include "ui/platform/Afx.h"
+
+class CBmiDlg : public CDialog {
+public:
+    enum { IDD = 143 };
+
+    explicit CBmiDlg(CWnd* pParent = nullptr);
+
+    double m_dBmi = 0;    // index of the last OK; ≤ 0 or not a number: no result
+    CHoverButton m_btnOk; // 1022, "OK"
+    double m_dHeight = 0; // centimetres, edit 1026
+    double m_dWeight = 0; // kilograms, edit 1019
+    int m_nSex = 1;       // radio group from 1024: 0 남자, 1 여자
+
+    ~CBmiDlg() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+public:
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    void PostNcDestroy() override;
+    BOOL OnInitDialog() override;
+
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnPaint();
+    afx_msg void OnBtnOk();
+
+    DECLARE_MESSAGE_MAP()
+};
