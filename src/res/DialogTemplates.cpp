@@ -1,11 +1,162 @@
+#include "res/Resource.h"
 #include "ui/platform/DialogTemplate.h"
+#include "ui/platform/Styles.h"
 
 #include <array>
+
+// The program's dialog templates as data: sizes and positions in dialog units, texts in UTF-8.
+
+namespace {
+
+constexpr int kStaticId = -1; // labels and pictures that nobody addresses
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kOwnerDrawButton = kChild | WS_TABSTOP | BS_OWNERDRAW;
+constexpr DWORD kNumberEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kFirstRadio = kChild | BS_AUTORADIOBUTTON | WS_GROUP;
+constexpr DWORD kNextRadio = kChild | BS_AUTORADIOBUTTON;
+constexpr DWORD kPageStyle = WS_CHILD | DS_SETFONT; // no caption, no border; shown by the main window
+constexpr DWORD kFoodBox = kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr int kFoodListDepth = 130;
+
+// About box -------------------------------------------------------------------------------------
+
+constexpr std::array kAboutControls{
+    DialogControl{kStaticId, "Static", kChild | SS_ICON, 0, 11, 17, 20, 20, "#128"},
+    DialogControl{kStaticId, "Static", kChild | SS_LEFT, 0, 40, 10, 119, 8, "Vintora 버전 1.0"},
+    DialogControl{kStaticId, "Static", kChild | SS_LEFT, 0, 40, 25, 119, 8, "식사와 운동의 칼로리를 한눈에"},
+    DialogControl{1, "Button", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14, "확인"},
+};
+constexpr DialogTemplate kAbout{
+    IDD_ABOUTBOX, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT, 0, 235, 55,
+    "Vintora 정보", "굴림", 9, kAboutControls};
+
+// Main window --------------------------------------------------------------------------------------
+// The window places the link and menu buttons in pixels; close and minimise keep these places.
+
+constexpr std::array kMainControls{
+    DialogControl{1000, "Button", kOwnerDrawButton, 0, 401, 66, 45, 42, "Diary"},
+    DialogControl{1001, "Button", kOwnerDrawButton, 0, 401, 108, 45, 42, "Body"},
+    DialogControl{1002, "Button", kOwnerDrawButton, 0, 401, 150, 45, 42, "Relay"},
+    DialogControl{1003, "Button", kOwnerDrawButton, 0, 401, 192, 45, 42, "Mall"},
+    DialogControl{1004, "Button", kOwnerDrawButton, 0, 37, 102, 61, 31, "음식칼로리"},
+    DialogControl{1005, "Button", kOwnerDrawButton, 0, 37, 143, 61, 31, "운동칼로리"},
+    DialogControl{1006, "Button", kOwnerDrawButton, 0, 37, 183, 61, 31, "권장칼로리"},
+    DialogControl{1007, "Button", kOwnerDrawButton, 0, 37, 224, 61, 31, "비만도"},
+    DialogControl{1008, "Button", kOwnerDrawButton, 0, 37, 265, 61, 31, "복부비만"},
+    DialogControl{1, "Button", kOwnerDrawButton, 0, 433, 3, 8, 9, "X"},
+    DialogControl{2, "Button", kOwnerDrawButton, 0, 424, 3, 8, 9, "_"},
+};
+constexpr DialogTemplate kMain{
+    IDD_CALORIE_DIALOG, WS_POPUP | WS_VISIBLE | WS_BORDER | DS_SETFONT, WS_EX_APPWINDOW, 445, 352, "", "굴림", 9,
+    kMainControls};
+
+// Food form ----------------------------------------------------------------------------------------
+// Row N: the dish box 1000 + N and the portion box of the food catalogue's row N.
+
+constexpr DialogControl DishBox(int row, int x, int y)
+{
+    return {1000 + row, "ComboBox", kFoodBox, 0, x, y, 77, kFoodListDepth, ""};
+}
+constexpr DialogControl PortionBox(int id, int x, int y)
+{
+    return {id, "ComboBox", kFoodBox, 0, x, y, 29, kFoodListDepth, ""};
+}
+
+constexpr std::array kFoodControls{
+    DialogControl{kStaticId, "Static", kChild | SS_BITMAP, 0, 0, 0, 255, 19, "#136"},
+    DishBox(1, 47, 24),   PortionBox(1017, 143, 24),
+    DishBox(2, 47, 46),   PortionBox(1019, 143, 46),
+    DishBox(3, 47, 68),   PortionBox(1021, 143, 68),
+    DishBox(4, 47, 89),   PortionBox(1023, 143, 89),
+    DishBox(5, 47, 111),  PortionBox(1025, 143, 111),
+    DishBox(6, 47, 132),  PortionBox(1027, 143, 132),
+    DishBox(7, 47, 153),  PortionBox(1029, 143, 153),
+    DishBox(8, 47, 175),  PortionBox(1031, 143, 176),
+    DishBox(9, 47, 196),  PortionBox(1033, 143, 196),
+    DishBox(10, 47, 217), PortionBox(1035, 143, 218),
+    DishBox(11, 47, 238), PortionBox(1037, 143, 238),
+    DishBox(12, 46, 260), PortionBox(1039, 143, 260),
+    DishBox(13, 46, 281), PortionBox(1041, 143, 281),
+    DishBox(14, 46, 301), PortionBox(1043, 142, 302),
+    DishBox(15, 46, 323), PortionBox(1047, 142, 323),
+    DishBox(16, 46, 343), PortionBox(1049, 142, 343),
+};
+constexpr DialogTemplate kFoodForm{IDD_FOOD_FORM, WS_CHILD | DS_SETFONT, 0, 255, 362, "", "굴림", 9, kFoodControls};
+
+// Banner host --------------------------------------------------------------------------------------
+
+constexpr DialogTemplate kBannerHost{IDD_BANNER_HOST, WS_CHILD | DS_SETFONT, 0, 187, 94, "", "굴림", 9, {}};
+
+// Exercise page ------------------------------------------------------------------------------------
+
+constexpr std::array kExerciseControls{
+    DialogControl{1019, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{1021, "ComboBox", kChild | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 49, 25, 93,
+                  130, ""},
+    DialogControl{1020, "Edit", kNumberEdit, 0, 191, 26, 56, 12, ""},
+    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+    DialogControl{1023, "SysListView32", kChild | LVS_REPORT | LVS_NOSORTHEADER | WS_TABSTOP, WS_EX_STATICEDGE, 0,
+                  64, 269, 85, "List1"},
+    DialogControl{1024, "Button", kOwnerDrawButton, 0, 181, 152, 56, 14, "선택된 항목 삭제"},
+};
+constexpr DialogTemplate kExercise{IDD_EXERCISE, kPageStyle, 0, 269, 177, "", "굴림", 9, kExerciseControls};
+
+// Recommended-calorie page -------------------------------------------------------------------------
+
+constexpr std::array kRecommendControls{
+    DialogControl{1026, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{1019, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
+    DialogControl{1027, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
+    DialogControl{1024, "Button", kFirstRadio, 0, 170, 28, 25, 8, "남자"},
+    DialogControl{1025, "Button", kNextRadio, 0, 200, 28, 25, 8, "여자"},
+    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+};
+constexpr DialogTemplate kRecommend{IDD_RECOMMEND, kPageStyle, 0, 269, 177, "", "굴림", 9, kRecommendControls};
+
+// BMI page -----------------------------------------------------------------------------------------
+
+constexpr std::array kBmiControls{
+    DialogControl{1026, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{1019, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
+    DialogControl{1024, "Button", kFirstRadio, 0, 49, 28, 25, 8, "남자"},
+    DialogControl{1025, "Button", kNextRadio, 0, 79, 28, 25, 8, "여자"},
+    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+};
+constexpr DialogTemplate kBmi{IDD_BMI, kPageStyle, 0, 269, 177, "", "굴림", 9, kBmiControls};
+
+// Waist-to-hip page --------------------------------------------------------------------------------
+// The hip edit starts no group: the waist-unit group runs over it to 1033 and counts the radios only.
+
+constexpr std::array kWaistHipControls{
+    DialogControl{1032, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{1027, "Button", kFirstRadio, 0, 112, 6, 25, 8, "인치"},
+    DialogControl{1028, "Button", kNextRadio, 0, 142, 6, 25, 8, "cm"},
+    DialogControl{1029, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
+    DialogControl{1033, "Button", kFirstRadio, 0, 112, 28, 25, 8, "인치"},
+    DialogControl{1034, "Button", kNextRadio, 0, 142, 28, 25, 8, "cm"},
+    DialogControl{1024, "Button", kFirstRadio, 0, 49, 51, 25, 8, "남자"},
+    DialogControl{1025, "Button", kNextRadio, 0, 79, 51, 25, 8, "여자"},
+    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 68, 19, 14, "OK"},
+};
+constexpr DialogTemplate kWaistHip{IDD_WAISTHIP, kPageStyle, 0, 269, 177, "", "굴림", 9, kWaistHipControls};
+
+// Food total bar -----------------------------------------------------------------------------------
+
+constexpr std::array kFoodTotalControls{
+    DialogControl{1051, "Button", kOwnerDrawButton, 0, 212, 6, 32, 13, "다시 하기"},
+};
+constexpr DialogTemplate kFoodTotal{IDD_FOOD_TOTAL, kPageStyle, 0, 269, 26, "", "굴림", 9, kFoodTotalControls};
+
+constexpr std::array<const DialogTemplate*, 9> kTemplates{
+    &kAbout, &kMain, &kFoodForm, &kBannerHost, &kExercise, &kRecommend, &kBmi, &kWaistHip, &kFoodTotal,
+};
+
+} // namespace
 
 // The program's dialog templates, looked up by id.
 const DialogTemplate* FindDialogTemplate(int id)
 {
-    static constexpr std::array<const DialogTemplate*, 0> kTemplates{};
     for (const DialogTemplate* t : kTemplates) {
         if (t->id == id) {
             return t;

@@ -26,3 +26,17 @@ inline constexpr int IDB_BTN_CLOSE = 148;          // three 13 x 13 frames
 // Strings
 inline constexpr int IDS_ABOUTBOX = 101;           // system-menu entry of the about box
 inline constexpr int IDS_APP_TITLE = 0xE000;       // application title of message boxes
+
+// Dialog templates (res/DialogTemplates.cpp)
+inline constexpr int IDD_ABOUTBOX = 100;           // about box
+inline constexpr int IDD_CALORIE_DIALOG = 102;     // main window
+inline constexpr int IDD_FOOD_FORM = 135;          // food page form
+inline constexpr int IDD_BANNER_HOST = 140;        // banner strip host
+inline constexpr int IDD_EXERCISE = 141;           // exercise page
+inline constexpr int IDD_RECOMMEND = 142;          // recommended-calorie page
+inline constexpr int IDD_BMI = 143;                // BMI page
+inline constexpr int IDD_WAISTHIP = 144;           // waist-to-hip page
+inline constexpr int IDD_FOOD_TOTAL = 145;         // food total bar
+
+// System-menu command of the about box (the platform keeps the low four bits of system commands)
+inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
