@@ -1,0 +1,132 @@
+#include "body/BmiDlg.h"
+
+#include "body/BandControlColor.h"
+#include "body/Bmi.h"
+#include "ui/BufferedPaintDC.h"
+#include "ui/PageKeys.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
+
+#include <initializer_list>
+#include <memory>
+
+namespace {
+
+constexpr COLORREF kHeadingBlue = RGB(0, 0, 192);
+constexpr COLORREF kHeadingRed = RGB(192, 0, 0);
+
+// The sex radio buttons stand on band 1.
+constexpr BandControl kBandControls[] = {{1024, kBandColorOdd}, {1025, kBandColorOdd}};
+
+struct PlacedText {
+    int x;
+    int y;
+    const char* text;
+};
+
+void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts)
+{
+    dc.SetTextColor(color);
+    for (const PlacedText& t : texts) {
+        dc.TextOut(t.x, t.y, t.text);
+    }
+}
+
+void DrawResult(CDC& dc, double bmi, int sex)
+{
+    const BmiOutcome outcome = ClassifyBmi(bmi, sex);
+    dc.SetTextColor(BmiSentenceColor(outcome));
+    dc.TextOut(20, 112, BmiSentence(outcome, bmi));
+    DrawTexts(dc, kHeadingBlue, {{20, 144, "BMI(Body Mass Index;신체질량지수)란?"}});
+    DrawTexts(dc, kLabelColor,
+              {{30, 164, "비만 측정 지수의 하나로 체중(kg)/신장(㎡) 공식으로 산출합니다."},
+               {30, 184, "BMI = 체중(kg)/신장(m)*신장(m) "}});
+    DrawTexts(dc, kHeadingBlue, {{20, 216, "BMI 기준"}});
+    DrawTexts(dc, kLabelColor, {{30, 236, "BMI 가 18.5 미만 : 저체중 /  18.5~24.9 : 정상 / 25이상 : 비만"}});
+}
+
+void DrawObesityParagraph(CDC& dc)
+{
+    DrawTexts(dc, kHeadingRed, {{20, 115, "비만이란 무엇일까요?"}});
+    DrawTexts(dc, kLabelColor,
+              {{20, 140, "알기 쉽게 말해서 체내에 지방이 필요 이상으로 많은 상태를 말합니다."},
+               {20, 160, "하지만 체지방량을 측정하는 것이 복잡하고 부정확하다는 점 때문에 여러가지"},
+               {20, 180, "간접적인 측정법들이 흔히 이용되고 있습니다."},
+               {20, 200, "본 계산기에서는 가장 흔히 쓰는 BMI 계산법을 이용하여 여러분의 비만도를"},
+               {20, 220, "계산해 드립니다. "}});
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CBmiDlg, CDialog)
+    ON_WM_CTLCOLOR()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND_SUPPRESSED()
+    ON_BN_CLICKED(1022, &CBmiDlg::OnBtnOk)
+END_MESSAGE_MAP()
+
+CBmiDlg::CBmiDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+CBmiDlg::~CBmiDlg() = default;
+
+void CBmiDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 1022, m_btnOk);
+    DDX_Text(pDX, 1026, m_dHeight);
+    DDX_Text(pDX, 1019, m_dWeight);
+    DDX_Radio(pDX, 1024, m_nSex);
+}
+
+BOOL CBmiDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (IsPageEnterOrEscape(*this, *pMsg)) {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CBmiDlg::PostNcDestroy() { delete this; }
+
+BOOL CBmiDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_btnOk.SetBitmapId(138);
+    return TRUE;
+}
+
+HBRUSH CBmiDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    return ColorBandControl(CDialog::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
+}
+
+void CBmiDlg::OnPaint()
+{
+    CBufferedPaintDC dc(this);
+    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
+    CFont* previousFont = dc.SelectObject(font.get());
+
+    CRect client;
+    GetClientRect(&client);
+    dc.FillSolidRect(&client, kPageBackgroundColor);
+    dc.SetBkMode(TRANSPARENT);
+    DrawPageBands(dc, client, 0, 3, 0);
+    DrawTexts(dc, kLabelColor, {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "성별"}});
+
+    if (m_dBmi > 0) { // a not-a-number index is not
+        DrawResult(dc, m_dBmi, m_nSex);
+    } else {
+        DrawObesityParagraph(dc);
+    }
+
+    dc.SelectObject(previousFont);
+    font->DeleteObject();
+}
+
+void CBmiDlg::OnBtnOk()
+{
+    // A field that does not parse has shown its prompt and kept its member; compute all the same.
+    UpdateData(TRUE);
+    m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
