@@ -71,7 +71,6 @@ CBmiDlg::~CBmiDlg() = default;
 
 void CBmiDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, 1022, m_btnOk);
     DDX_Text(pDX, 1026, m_dHeight);
     DDX_Text(pDX, 1019, m_dWeight);
