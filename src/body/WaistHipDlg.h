@@ -1,0 +1,17 @@
+#pragma once
+// The waist-to-hip (abdominal obesity) page: a child dialog on template 144 that the main window
+// creates hidden at (215, 140), 470 × 250 pixels, and shows when that calculator is chosen. It deletes
+// itself when its window is destroyed.
+
+#include "res/Resource.h"
+#include "ui/platform/Afx.h"
+
+class CWaistHipDlg : public CDialog {
+public:
+    enum { IDD = IDD_WAISTHIP };
+
+    explicit CWaistHipDlg(CWnd* pParent = nullptr);
+
+protected:
+    void PostNcDestroy() override;
+};

@@ -1,0 +1,8 @@
+#include "web/BannerHostDlg.h"
+
+CBannerHostDlg::CBannerHostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+void CBannerHostDlg::PostNcDestroy()
+{
+    delete this;
+}
