@@ -1,0 +1,308 @@
+#include "app/CalorieDlg.h"
+
+#include "app/AboutDlg.h"
+#include "body/BmiDlg.h"
+#include "body/RecommendDlg.h"
+#include "body/WaistHipDlg.h"
+#include "exercise/ExerciseDlg.h"
+#include "food/FoodTotalBar.h"
+#include "food/FoodView.h"
+#include "ui/SkinDraw.h"
+#include "web/BannerHostDlg.h"
+#include "web/OpenLink.h"
+
+namespace {
+
+constexpr int kPageLeft = 215;
+constexpr int kPageTop = 140;
+constexpr int kFoodViewId = 10002;
+// The title picture of the current page, and the area repainted when the page changes.
+constexpr int kTitleLeft = 215;
+constexpr int kTitleTop = 100;
+constexpr RECT kTitleArea{200, 100, 400, 150};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CCalorieDlg, CDialog)
+    ON_WM_CREATE()
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_BN_CLICKED(1000, &CCalorieDlg::OnBtnDiary)
+    ON_BN_CLICKED(1001, &CCalorieDlg::OnBtnBody)
+    ON_BN_CLICKED(1002, &CCalorieDlg::OnBtnRelay)
+    ON_BN_CLICKED(1003, &CCalorieDlg::OnBtnMall)
+    ON_BN_CLICKED(1004, &CCalorieDlg::OnBtnFood)
+    ON_BN_CLICKED(1005, &CCalorieDlg::OnBtnExercise)
+    ON_BN_CLICKED(1006, &CCalorieDlg::OnBtnRecommend)
+    ON_BN_CLICKED(1007, &CCalorieDlg::OnBtnBmi)
+    ON_BN_CLICKED(1008, &CCalorieDlg::OnBtnWaistHip)
+    ON_COMMAND(IDCANCEL, &CCalorieDlg::OnMinimize)
+END_MESSAGE_MAP()
+
+CCalorieDlg::CCalorieDlg(CWnd* pParent) : CDialog(IDD, pParent)
+{
+    if (CWinApp* app = AfxGetApp()) {
+        m_hIcon = app->LoadIcon(IDI_MAINFRAME);
+    }
+}
+
+void CCalorieDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, 2, m_btnMinimize);
+    DDX_Control(pDX, 1, m_btnClose);
+    DDX_Control(pDX, 1006, m_btnRecommend);
+    DDX_Control(pDX, 1008, m_btnWaistHip);
+    DDX_Control(pDX, 1007, m_btnBmi);
+    DDX_Control(pDX, 1005, m_btnExercise);
+    DDX_Control(pDX, 1004, m_btnFood);
+    DDX_Control(pDX, 1002, m_btnRelay);
+    DDX_Control(pDX, 1003, m_btnMall);
+    DDX_Control(pDX, 1000, m_btnDiary);
+    DDX_Control(pDX, 1001, m_btnBody);
+}
+
+int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CDialog::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+
+    m_pBannerHost = new CBannerHostDlg;
+    m_pBannerHost->Create(CBannerHostDlg::IDD, this);
+    m_pBannerHost->MoveWindow(215, 395, 485, 90);
+    m_pBannerHost->ShowWindow(SW_SHOW);
+
+    m_pTotalBar = new CFoodTotalBar;
+    m_pTotalBar->Create(CFoodTotalBar::IDD, this);
+    m_pTotalBar->SetWindowPos(&wndTop, 215, 360, 470, 30, SWP_SHOWWINDOW);
+
+    m_pFoodView = new CFoodView;
+    m_pFoodView->m_pTotalBar = m_pTotalBar;
+    m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(215, 140, 685, 360), this, kFoodViewId);
+    m_pFoodView->ShowWindow(SW_SHOW);
+    m_pTotalBar->SetFoodView(m_pFoodView);
+
+    m_pExercisePage = new CExerciseDlg;
+    CreatePage(m_pExercisePage, CExerciseDlg::IDD);
+    m_pRecommendPage = new CRecommendDlg;
+    CreatePage(m_pRecommendPage, CRecommendDlg::IDD);
+    m_pBmiPage = new CBmiDlg;
+    CreatePage(m_pBmiPage, CBmiDlg::IDD);
+    m_pWaistHipPage = new CWaistHipDlg;
+    CreatePage(m_pWaistHipPage, CWaistHipDlg::IDD);
+    return 0;
+}
+
+void CCalorieDlg::CreatePage(CDialog* page, UINT nIDTemplate)
+{
+    page->Create(nIDTemplate, this);
+    page->MoveWindow(kPageLeft, kPageTop, 470, 250);
+    page->ShowWindow(SW_HIDE);
+}
+
+BOOL CCalorieDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        const std::string about = AfxLoadString(IDS_ABOUTBOX);
+        if (!about.empty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about.c_str());
+        }
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    SetWindowText("칼로리 계산기");
+
+    m_btnDiary.SetBitmapId(IDB_TAB_DIARY);
+    m_btnBody.SetBitmapId(IDB_TAB_BODY);
+    m_btnRelay.SetBitmapId(IDB_TAB_RELAY);
+    m_btnMall.SetBitmapId(IDB_TAB_SHOP);
+    m_btnClose.SetBitmapId(IDB_BTN_CLOSE);
+    m_btnClose.SetWindowPos(&wndTop, 0, 0, 13, 13, SWP_NOMOVE | SWP_SHOWWINDOW);
+    m_btnMinimize.SetBitmapId(IDB_BTN_MINIMIZE);
+    m_btnMinimize.SetWindowPos(&wndTop, 0, 0, 13, 13, SWP_NOMOVE | SWP_SHOWWINDOW);
+
+    struct Placement {
+        CButton* button;
+        int x, y, cx, cy;
+    };
+    const Placement placements[] = {
+        {&m_btnDiary, 702, 99, 78, 63},     {&m_btnBody, 702, 162, 78, 63},   {&m_btnRelay, 702, 225, 78, 63},
+        {&m_btnMall, 702, 288, 78, 63},     {&m_btnFood, 65, 153, 106, 47},   {&m_btnExercise, 65, 214, 106, 47},
+        {&m_btnRecommend, 65, 275, 106, 47}, {&m_btnBmi, 65, 336, 106, 47},   {&m_btnWaistHip, 65, 397, 106, 47},
+    };
+    for (const Placement& p : placements) {
+        p.button->SetWindowPos(nullptr, p.x, p.y, p.cx, p.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
+    }
+
+    m_btnFood.SetSelected(1);
+    m_pCurrentMenuButton = &m_btnFood;
+    m_pCurrentPage = m_pFoodView;
+    m_pFoodView->ResetSelections();
+    return TRUE;
+}
+
+// Page switching -------------------------------------------------------------------------------------
+
+void CCalorieDlg::OnBtnFood() { SwitchTo(PageId::Food); }
+void CCalorieDlg::OnBtnExercise() { SwitchTo(PageId::Exercise); }
+void CCalorieDlg::OnBtnRecommend() { SwitchTo(PageId::Recommend); }
+void CCalorieDlg::OnBtnBmi() { SwitchTo(PageId::Bmi); }
+void CCalorieDlg::OnBtnWaistHip() { SwitchTo(PageId::WaistHip); }
+
+void CCalorieDlg::SwitchTo(PageId page)
+{
+    for (const PageEffect& effect : m_pageModel.Click(page)) {
+        switch (effect.kind) {
+        case PageEffectKind::SelectButton:
+            m_pCurrentMenuButton = &MenuButtonOf(effect.page);
+            m_pCurrentMenuButton->SetSelected(1);
+            break;
+        case PageEffectKind::UnselectButton:
+            MenuButtonOf(effect.page).SetSelected(0);
+            break;
+        case PageEffectKind::HidePage:
+            PageWindowOf(effect.page)->ShowWindow(SW_HIDE);
+            break;
+        case PageEffectKind::ShowPage:
+            m_pCurrentPage = PageWindowOf(effect.page);
+            m_pCurrentPage->ShowWindow(SW_SHOW);
+            break;
+        case PageEffectKind::RepaintTitle:
+            m_nTitleBitmapId = m_pageModel.State().title;
+            InvalidateRect(&kTitleArea, FALSE);
+            UpdateWindow();
+            break;
+        }
+    }
+}
+
+CMenuButton& CCalorieDlg::MenuButtonOf(PageId page)
+{
+    switch (page) {
+    case PageId::Exercise:
+        return m_btnExercise;
+    case PageId::Recommend:
+        return m_btnRecommend;
+    case PageId::Bmi:
+        return m_btnBmi;
+    case PageId::WaistHip:
+        return m_btnWaistHip;
+    case PageId::Food:
+        break;
+    }
+    return m_btnFood;
+}
+
+CWnd* CCalorieDlg::PageWindowOf(PageId page) const
+{
+    switch (page) {
+    case PageId::Exercise:
+        return m_pExercisePage;
+    case PageId::Recommend:
+        return m_pRecommendPage;
+    case PageId::Bmi:
+        return m_pBmiPage;
+    case PageId::WaistHip:
+        return m_pWaistHipPage;
+    case PageId::Food:
+        break;
+    }
+    return m_pFoodView;
+}
+
+// Links ------------------------------------------------------------------------------------------------
+
+void CCalorieDlg::OnBtnDiary() { OpenLink(LinkId::Diary); }
+void CCalorieDlg::OnBtnBody() { OpenLink(LinkId::Body); }
+void CCalorieDlg::OnBtnRelay() { OpenLink(LinkId::Relay); }
+void CCalorieDlg::OnBtnMall() { OpenLink(LinkId::Mall); }
+
+// Mouse, keys and the system menu ------------------------------------------------------------------------
+
+void CCalorieDlg::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    if (m_rcLogo.PtInRect(point)) {
+        OpenLink(LinkId::Logo);
+        Default();
+        return;
+    }
+    // Any other press on the skin moves the window, as a press on a caption would.
+    PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+void CCalorieDlg::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (m_rcLogo.PtInRect(point)) {
+        if (!m_hHandCursor) {
+            m_hHandCursor = LoadCursor(nullptr, IDC_HAND);
+        }
+        if (!m_hSavedCursor) {
+            m_hSavedCursor = GetCursor();
+        }
+        SetCursor(m_hHandCursor);
+    } else if (m_hSavedCursor) {
+        SetCursor(m_hSavedCursor);
+    }
+    Default();
+}
+
+void CCalorieDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(nID, lParam);
+}
+
+// The minimise button; the dialog keys deliver Escape and the system close request as this command too.
+void CCalorieDlg::OnMinimize()
+{
+    ShowWindow(SW_MINIMIZE);
+}
+
+// Painting ------------------------------------------------------------------------------------------------
+
+BOOL CCalorieDlg::OnEraseBkgnd(CDC* pDC)
+{
+    DrawSkinBitmap(*pDC, IDB_SKIN, 0, 0);
+    return TRUE; // the skin covers the whole window: the background counts as erased
+}
+
+void CCalorieDlg::OnPaint()
+{
+    if (IsIconic()) {
+        PaintIcon();
+        return;
+    }
+    {
+        CPaintDC dc(this);
+        DrawSkinBitmap(dc, m_nTitleBitmapId, kTitleLeft, kTitleTop);
+    }
+    Default();
+}
+
+void CCalorieDlg::PaintIcon()
+{
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    CRect rect;
+    GetClientRect(&rect);
+    const int x = (rect.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rect.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CCalorieDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}

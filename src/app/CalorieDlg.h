@@ -1,0 +1,86 @@
+#pragma once
+// The main window: a frameless 780 × 530 notebook skin with the calculator menu on the left, the
+// chosen calculator page on the sheet, the food total bar and the banner strip under it, four link
+// tabs on the right edge, and the close and minimise buttons. Any press on the skin outside the logo
+// drags the window; the logo opens the publisher's site.
+
+#include "app/PageModel.h"
+#include "res/Resource.h"
+#include "ui/HoverButton.h"
+#include "ui/MenuButton.h"
+#include "ui/platform/Afx.h"
+
+class CBannerHostDlg;
+class CBmiDlg;
+class CExerciseDlg;
+class CFoodTotalBar;
+class CFoodView;
+class CRecommendDlg;
+class CWaistHipDlg;
+
+class CCalorieDlg : public CDialog {
+public:
+    enum { IDD = IDD_CALORIE_DIALOG };
+
+    explicit CCalorieDlg(CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    CRect m_rcLogo{40, 50, 180, 130};  // the skin's logo, client coordinates
+    HCURSOR m_hHandCursor = nullptr;   // loaded on first use
+    HCURSOR m_hSavedCursor = nullptr;  // the cursor when the pointer first entered the logo
+    int m_nTitleBitmapId = IDB_TITLE_FOOD;
+    CBannerHostDlg* m_pBannerHost = nullptr;
+    CMenuButton* m_pCurrentMenuButton = nullptr;
+    CWnd* m_pCurrentPage = nullptr;
+    // Children created with new; each deletes itself when its window is destroyed.
+    CFoodView* m_pFoodView = nullptr;
+    CFoodTotalBar* m_pTotalBar = nullptr;
+    CExerciseDlg* m_pExercisePage = nullptr;
+    CRecommendDlg* m_pRecommendPage = nullptr;
+    CBmiDlg* m_pBmiPage = nullptr;
+    CWaistHipDlg* m_pWaistHipPage = nullptr;
+    CHoverButton m_btnMinimize;  // 2
+    CHoverButton m_btnClose;     // 1
+    CMenuButton m_btnRecommend;  // 1006
+    CMenuButton m_btnWaistHip;   // 1008
+    CMenuButton m_btnBmi;        // 1007
+    CMenuButton m_btnExercise;   // 1005
+    CMenuButton m_btnFood;       // 1004
+    CHoverButton m_btnRelay;     // 1002
+    CHoverButton m_btnMall;      // 1003
+    CHoverButton m_btnDiary;     // 1000
+    CHoverButton m_btnBody;      // 1001
+    HICON m_hIcon = nullptr;
+    CPageModel m_pageModel; // which page, menu button and title are current
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnBtnDiary();
+    afx_msg void OnBtnBody();
+    afx_msg void OnBtnRelay();
+    afx_msg void OnBtnMall();
+    afx_msg void OnBtnFood();
+    afx_msg void OnBtnExercise();
+    afx_msg void OnBtnRecommend();
+    afx_msg void OnBtnBmi();
+    afx_msg void OnBtnWaistHip();
+    afx_msg void OnMinimize();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CreatePage(CDialog* page, UINT nIDTemplate);
+    // Applies the effects of a click on the page's menu button, in order.
+    void SwitchTo(PageId page);
+    CMenuButton& MenuButtonOf(PageId page);
+    CWnd* PageWindowOf(PageId page) const;
+    void PaintIcon();
+};
