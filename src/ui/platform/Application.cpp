@@ -1,0 +1,45 @@
+#include "ui/platform/Application.h"
+
+#include "ui/platform/Dispatcher.h"
+#include "ui/platform/GdiObjects.h"
+
+#include <QKeyEvent>
+#include <QStyleFactory>
+
+namespace layer {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    // Keys pass PreTranslateMessage from the control up to its top-level window before the control sees them.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        PreTranslateKey(receiver, static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QApplication::notify(receiver, event);
+}
+
+std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offscreen)
+{
+    if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    auto app = std::make_unique<Application>(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setFont(DialogFont());
+    QApplication::setQuitOnLastWindowClosed(false); // the program's modal loops decide when it ends
+    return app;
+}
+
+void DestroyAllWindows()
+{
+    for (HWND h : AllWindows()) {
+        WindowRecord* r = Find(h);
+        if (r && r->wnd && !(r->style & WS_CHILD) && !Find(r->parent)) {
+            r->wnd->DestroyWindow();
+        }
+    }
+}
+
+} // namespace layer

@@ -1,0 +1,22 @@
+#pragma once
+// The Qt application of the program and of the window tests: key pre-translation before any widget,
+// the Fusion look, the dialog font (굴림 9 pt) for every control.
+
+#include <QApplication>
+
+#include <memory>
+
+namespace layer {
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// offscreen: render without a display (sets QT_QPA_PLATFORM=offscreen when it is not set).
+std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offscreen);
+// Destroys every window that is still open (before the application goes).
+void DestroyAllWindows();
+
+} // namespace layer

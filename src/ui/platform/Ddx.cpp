@@ -1,0 +1,307 @@
+#include "ui/platform/Ddx.h"
+
+#include "ui/platform/Controls.h"
+#include "ui/platform/ControlOps.h"
+#include "ui/platform/DialogKeys.h"
+#include "ui/platform/Dispatcher.h"
+#include "ui/platform/Services.h"
+#include "ui/platform/WindowRegistry.h"
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+using layer::Find;
+using layer::WindowRecord;
+
+namespace {
+
+// Thrown by Fail(), caught by UpdateData: the exchange stops at the field that failed.
+struct ExchangeStopped {};
+
+constexpr size_t kMaxEntryLength = 1000;
+
+std::string_view TrimBlanks(std::string_view s)
+{
+    constexpr std::string_view blanks = " \t\r\n\f\v";
+    const size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+}
+
+size_t CountDigits(std::string_view s, size_t pos)
+{
+    size_t n = 0;
+    while (pos + n < s.size() && s[pos + n] >= '0' && s[pos + n] <= '9') {
+        ++n;
+    }
+    return n;
+}
+
+// The decimal exponent of the first significant digit, to tell underflow from overflow.
+long long LeadingExponent(std::string_view mantissa, long long exponent)
+{
+    const size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const size_t firstWhole = whole.find_first_not_of('0');
+    if (firstWhole != std::string_view::npos) {
+        return static_cast<long long>(whole.size() - firstWhole) - 1 + exponent;
+    }
+    if (point == std::string_view::npos) {
+        return std::numeric_limits<long long>::min();
+    }
+    const std::string_view fraction = mantissa.substr(point + 1);
+    const size_t firstFraction = fraction.find_first_not_of('0');
+    return firstFraction == std::string_view::npos ? std::numeric_limits<long long>::min()
+                                                   : -static_cast<long long>(firstFraction) - 1 + exponent;
+}
+
+void Prompt(CDataExchange* pDX, const char* text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+} // namespace
+
+BOOL ParseDdxInt(const std::string& text, int& value)
+{
+    if (text.size() > kMaxEntryLength) {
+        return FALSE;
+    }
+    std::string_view s = TrimBlanks(text);
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+    }
+    const size_t sign = !s.empty() && s.front() == '-' ? 1 : 0;
+    if (CountDigits(s, sign) == 0 || sign + CountDigits(s, sign) != s.size()) {
+        return FALSE;
+    }
+    int parsed = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), parsed);
+    if (ec != std::errc() || end != s.data() + s.size()) {
+        return FALSE; // out of the signed 32-bit range
+    }
+    value = parsed;
+    return TRUE;
+}
+
+BOOL ParseDdxDouble(const std::string& text, double& value)
+{
+    if (text.size() > kMaxEntryLength) {
+        return FALSE;
+    }
+    std::string_view s = TrimBlanks(text);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    // digits [. digits] or . digits, then an optional exponent: nothing else (no inf, nan or hex).
+    const size_t whole = CountDigits(s, 0);
+    size_t pos = whole;
+    size_t fraction = 0;
+    if (pos < s.size() && s[pos] == '.') {
+        fraction = CountDigits(s, pos + 1);
+        pos += 1 + fraction;
+    }
+    if (whole + fraction == 0) {
+        return FALSE;
+    }
+    const std::string_view mantissa = s.substr(0, pos);
+    long long exponent = 0;
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        size_t e = pos + 1;
+        const bool negativeExponent = e < s.size() && s[e] == '-';
+        if (e < s.size() && (s[e] == '+' || s[e] == '-')) {
+            ++e;
+        }
+        const size_t digits = CountDigits(s, e);
+        if (digits == 0) {
+            return FALSE;
+        }
+        for (size_t i = e; i < e + digits; ++i) {
+            exponent = std::min(exponent * 10 + (s[i] - '0'), 1'000'000'000LL);
+        }
+        exponent = negativeExponent ? -exponent : exponent;
+        pos = e + digits;
+    }
+    if (pos != s.size()) {
+        return FALSE;
+    }
+    double parsed = 0.0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), parsed);
+    if (ec == std::errc::result_out_of_range) {
+        if (LeadingExponent(mantissa, exponent) >= 0) {
+            return FALSE; // too large for a double
+        }
+        parsed = 0.0; // too small: it is zero
+    } else if (ec != std::errc() || end != s.data() + s.size()) {
+        return FALSE;
+    }
+    value = negative ? -parsed : parsed;
+    return TRUE;
+}
+
+std::string FormatDdxInt(int value) { return std::to_string(value); }
+
+std::string FormatDdxDouble(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+{
+}
+
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    CWnd* control = m_pDlgWnd ? m_pDlgWnd->GetDlgItem(nIDC) : nullptr;
+    m_hWndLastControl = control ? control->m_hWnd : nullptr;
+    m_bEditLastControl = FALSE;
+    return m_hWndLastControl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC)
+{
+    const HWND h = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return h;
+}
+
+void CDataExchange::Fail()
+{
+    if (m_bSaveAndValidate && m_hWndLastControl) {
+        if (m_bEditLastControl) {
+            layer::FocusControl(m_hWndLastControl); // focus and select its text
+        } else if (CWnd* control = CWnd::FromHandle(m_hWndLastControl)) {
+            control->SetFocus();
+        }
+    }
+    throw ExchangeStopped{};
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const ExchangeStopped&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd) {
+        return;
+    }
+    const HWND h = pDX->PrepareCtrl(nIDC);
+    WindowRecord* rec = Find(h);
+    if (!rec) {
+        return;
+    }
+    // The member object takes the control over from the object that had it.
+    CWnd* previous = rec->wnd;
+    const bool layerOwned = rec->layerOwnsObject;
+    rec->wnd = &rControl;
+    rec->layerOwnsObject = false;
+    rControl.m_hWnd = h;
+    if (previous && previous != &rControl) {
+        previous->m_hWnd = nullptr;
+        if (layerOwned) {
+            delete previous;
+        }
+    }
+    if (rec->outer) {
+        rec->outer->update(); // an owner-drawn button paints through its new object
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseDdxInt(control->GetWindowText(), value)) {
+            Prompt(pDX, "정수를 입력하십시오.");
+        }
+    } else {
+        control->SetWindowText(FormatDdxInt(value));
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseDdxDouble(control->GetWindowText(), value)) {
+            Prompt(pDX, "숫자를 입력하십시오.");
+        }
+    } else {
+        control->SetWindowText(FormatDdxDouble(value));
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = control->GetWindowText();
+    } else {
+        control->SetWindowText(value);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
+{
+    const HWND first = pDX->PrepareCtrl(nIDC);
+    WindowRecord* start = Find(first);
+    if (!start) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+    }
+    // From the first button to the next control that starts a group, counting radio buttons only.
+    const std::vector<WindowRecord*> siblings = layer::ChildrenOf(start->parent);
+    int index = 0;
+    bool inGroup = false;
+    for (WindowRecord* r : siblings) {
+        if (r == start) {
+            inGroup = true;
+        } else if (!inGroup) {
+            continue;
+        } else if (r->style & WS_GROUP) {
+            break;
+        }
+        if (!layer::IsRadioButton(r)) {
+            continue;
+        }
+        if (pDX->m_bSaveAndValidate) {
+            if (layer::Send(r->hwnd, BM_GETCHECK) == BST_CHECKED) {
+                value = index;
+            }
+        } else {
+            layer::Send(r->hwnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED);
+        }
+        ++index;
+    }
+}

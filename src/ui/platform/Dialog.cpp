@@ -1,0 +1,296 @@
+#include "ui/platform/Dialog.h"
+
+#include "ui/platform/Controls.h"
+#include "ui/platform/ControlOps.h"
+#include "ui/platform/DialogKeys.h"
+#include "ui/platform/Dispatcher.h"
+#include "ui/platform/GdiObjects.h"
+#include "ui/platform/WindowFactory.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <map>
+
+using layer::Find;
+using layer::WindowRecord;
+
+namespace {
+
+// The running modal loops by dialog window.
+std::map<HWND, QEventLoop*>& ModalLoops()
+{
+    static auto* loops = new std::map<HWND, QEventLoop*>();
+    return *loops;
+}
+
+void ExitModalLoop(HWND hwnd)
+{
+    if (auto it = ModalLoops().find(hwnd); it != ModalLoops().end()) {
+        it->second->exit();
+    }
+}
+
+QFont TemplateFont(const DialogTemplate& t)
+{
+    LOGFONT lf = layer::DialogLogFont(t.fontPoints > 0 ? t.fontPoints : 9);
+    if (!t.fontFace.empty()) {
+        const size_t n = std::min(t.fontFace.size(), sizeof lf.lfFaceName - 1);
+        std::copy_n(t.fontFace.data(), n, lf.lfFaceName);
+        lf.lfFaceName[n] = '\0';
+    }
+    return layer::FontFromLogFont(lf);
+}
+
+bool IsFocusable(const WindowRecord* r)
+{
+    return (r->style & WS_TABSTOP) && r->outer && r->outer->isVisible() && r->outer->isEnabled();
+}
+
+} // namespace
+
+namespace layer {
+
+void FocusControl(HWND control)
+{
+    WindowRecord* rec = Find(control);
+    if (!rec || !rec->client) {
+        return;
+    }
+    rec->client->setFocus(Qt::TabFocusReason);
+    if (auto* edit = dynamic_cast<QLineEdit*>(rec->client.data())) {
+        edit->selectAll();
+    }
+}
+
+void MoveDialogFocus(HWND dialog, bool forward)
+{
+    std::vector<WindowRecord*> stops;
+    for (WindowRecord* r : ChildrenOf(dialog)) {
+        if (IsFocusable(r)) {
+            stops.push_back(r);
+        }
+    }
+    if (stops.empty()) {
+        return;
+    }
+    // Where the focus is now: the tab stop that is or contains the focused window.
+    int current = -1;
+    if (QWidget* focus = QApplication::focusWidget()) {
+        for (size_t i = 0; i < stops.size(); ++i) {
+            if (stops[i]->outer == focus || stops[i]->outer->isAncestorOf(focus)) {
+                current = static_cast<int>(i);
+            }
+        }
+    }
+    const int n = static_cast<int>(stops.size());
+    const int next = current < 0 ? (forward ? 0 : n - 1) : (current + (forward ? 1 : n - 1)) % n;
+    FocusControl(stops[static_cast<size_t>(next)]->hwnd);
+}
+
+BOOL HandleDialogKey(CWnd* dialog, MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN) {
+        return FALSE;
+    }
+    CWnd* target = CWnd::FromHandle(pMsg->hwnd);
+    if (pMsg->hwnd != dialog->m_hWnd && !dialog->IsChild(target)) {
+        return FALSE;
+    }
+    switch (pMsg->wParam) {
+    case VK_TAB:
+        MoveDialogFocus(dialog->m_hWnd, !ShiftHeld());
+        return TRUE;
+    case VK_RETURN:
+        // The focused push button is pressed; elsewhere Enter is the OK command.
+        if (WindowRecord* r = Find(pMsg->hwnd); r && IsPushButton(r)) {
+            if (auto* button = dynamic_cast<QAbstractButton*>(r->outer.data())) {
+                button->click();
+            }
+            return TRUE;
+        }
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return TRUE;
+    case VK_ESCAPE:
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace layer
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* pParentWnd)
+    : m_pTemplate(&dialogTemplate), m_nIDTemplate(static_cast<UINT>(dialogTemplate.id)), m_pParentWnd(pParentWnd)
+{
+}
+
+CDialog::~CDialog() = default;
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    m_nIDTemplate = nIDTemplate;
+    m_pTemplate = FindDialogTemplate(static_cast<int>(nIDTemplate));
+    return m_pTemplate ? CreateFromTemplate(pParentWnd, FALSE) : FALSE;
+}
+
+BOOL CDialog::CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd)
+{
+    m_pTemplate = &dialogTemplate;
+    m_nIDTemplate = static_cast<UINT>(dialogTemplate.id);
+    return CreateFromTemplate(pParentWnd, FALSE);
+}
+
+BOOL CDialog::CreateFromTemplate(CWnd* pParentWnd, BOOL modal)
+{
+    const DialogTemplate& t = *m_pTemplate;
+    const bool child = t.style & WS_CHILD;
+    if (m_hWnd || (child && !pParentWnd)) {
+        return FALSE;
+    }
+    m_pParentWnd = pParentWnd;
+    const QSize client(DialogUnitsToPixelsX(t.cx), DialogUnitsToPixelsY(t.cy));
+    const QSize outer = layer::OuterSizeFor(t.style, client);
+    QRect rect(QPoint(0, 0), outer);
+    if (!child) {
+        // Centred on the owner, or on the screen.
+        WindowRecord* owner = layer::TopLevelOf(Find(pParentWnd ? pParentWnd->m_hWnd : nullptr));
+        const QRect area = owner && owner->outer ? owner->outer->frameGeometry()
+                           : QGuiApplication::primaryScreen()
+                               ? QGuiApplication::primaryScreen()->availableGeometry()
+                               : QRect(0, 0, 1024, 768);
+        rect.moveCenter(area.center());
+    }
+    const HWND parent = pParentWnd ? pParentWnd->m_hWnd : nullptr;
+    WindowRecord* rec = layer::MakeWindow(this, layer::WindowKind::Dialog, t.style, t.exStyle, rect, parent, 0, false,
+                                          std::string(t.title));
+    rec->text = QString::fromUtf8(t.title.data(), static_cast<int>(t.title.size()));
+    rec->client->setFont(TemplateFont(t));
+    if (modal) {
+        rec->outer->setWindowModality(Qt::ApplicationModal);
+    }
+    const HWND self = m_hWnd;
+    CREATESTRUCT cs{nullptr, nullptr, nullptr, parent, outer.height(), outer.width(), rect.y(), rect.x(),
+                    static_cast<LONG>(t.style), t.title.data(), "#32770", t.exStyle};
+    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    layer::CreateTemplateControls(self, t);
+    const LRESULT setFocus = SendMessage(WM_INITDIALOG);
+    if (!Find(self)) {
+        return FALSE;
+    }
+    if ((t.style & WS_VISIBLE) && !modal) {
+        ShowWindow(SW_SHOW);
+    }
+    if (setFocus) {
+        layer::MoveDialogFocus(self, true);
+    }
+    return Find(self) != nullptr;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    if (!m_pTemplate) {
+        m_pTemplate = FindDialogTemplate(static_cast<int>(m_nIDTemplate));
+    }
+    if (!m_pTemplate || m_hWnd) {
+        return -1;
+    }
+    m_nModalResult = -1;
+    m_bInModalLoop = true;
+    if (!CreateFromTemplate(m_pParentWnd, TRUE)) {
+        m_bInModalLoop = false;
+        return -1;
+    }
+    const HWND self = m_hWnd;
+    if (m_bInModalLoop) { // EndDialog during OnInitDialog ends it before it shows
+        ShowWindow(SW_SHOW);
+        if (WindowRecord* rec = Find(self); rec && rec->outer && !rec->outer->focusWidget()) {
+            layer::MoveDialogFocus(self, true);
+        }
+        QEventLoop loop;
+        ModalLoops()[self] = &loop;
+        if (m_bInModalLoop) {
+            loop.exec();
+        }
+        ModalLoops().erase(self);
+    }
+    m_bInModalLoop = false;
+    if (Find(self)) {
+        DestroyWindow();
+    }
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bInModalLoop = false;
+    ExitModalLoop(m_hWnd);
+    ShowWindow(SW_HIDE);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) { return layer::HandleDialogKey(this, pMsg); }
+
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_CLOSE:
+        // A dialog's close request is the Cancel command.
+        SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return 0;
+    case WM_DESTROY:
+        m_bInModalLoop = false;
+        ExitModalLoop(m_hWnd);
+        return CWnd::DefWindowProc(message, wParam, lParam);
+    default:
+        return CWnd::DefWindowProc(message, wParam, lParam);
+    }
+}
+
+void CDialog::NextDlgCtrl() const { layer::MoveDialogFocus(m_hWnd, true); }
+void CDialog::PrevDlgCtrl() const { layer::MoveDialogFocus(m_hWnd, false); }
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    if (pWndCtrl) {
+        layer::FocusControl(pWndCtrl->m_hWnd);
+    }
+}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const
+{
+    *lpRect = RECT{DialogUnitsToPixelsX(lpRect->left), DialogUnitsToPixelsY(lpRect->top),
+                   DialogUnitsToPixelsX(lpRect->right), DialogUnitsToPixelsY(lpRect->bottom)};
+}

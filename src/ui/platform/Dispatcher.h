@@ -1,0 +1,61 @@
+#pragma once
+// The one place where Qt events become messages: sending and posting messages, the message being
+// handled now (for Default), the default processing of an event-born message (the widget's own Qt
+// handling), and the key pre-translation that runs before any widget sees a key.
+
+#include "ui/platform/WindowRegistry.h"
+
+#include <functional>
+
+class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QObject;
+class QWidget;
+
+namespace layer {
+
+// Sends a message to the window's object now; 0 when there is no such window.
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Sends a message born of a Qt event; the default processing of that message runs `base`.
+LRESULT SendFromEvent(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const std::function<void()>& base);
+// Queues a message for the user-interface thread; safe from any thread. Dropped if the window is gone.
+bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs `task` later on the user-interface thread.
+void PostTask(std::function<void()> task);
+
+// The message being handled now (for Default), or null.
+const MSG* CurrentMessage();
+// If the message being handled now came from a Qt event for hwnd/message and its default has not run
+// yet, runs it and answers true.
+bool RunEventDefault(HWND hwnd, UINT message);
+
+// Translates the events of a host widget that belongs to `hwnd` into messages. `base` is the widget's
+// own handling of the event. Answers whether the event was handled.
+bool HostEvent(QWidget* widget, HWND hwnd, QEvent* event, const std::function<bool()>& base);
+
+// Key pre-translation: PreTranslateMessage from the control up to its top-level window, then the
+// system keys (Alt+Space, Alt+F4). Answers true when the key is handled and must go no further.
+bool PreTranslateKey(QObject* receiver, QKeyEvent* event);
+// Whether Shift was held with the key being pre-translated now (Tab versus Shift+Tab).
+bool ShiftHeld();
+// The classic key code of a Qt key, 0 when there is none.
+UINT VirtualKey(int qtKey);
+
+// The pointer's last known position (screen coordinates) and the widget that last had a mouse event.
+QPoint LastPointerPosition();
+QWidget* LastPointerWidget();
+void NotePointer(QWidget* widget, const QPoint& globalPos);
+
+// Mouse tracking (_TrackMouseEvent) bookkeeping, driven by the hosts' events.
+void PointerMovedIn(WindowRecord* record);
+void PointerLeft(WindowRecord* record);
+
+// The top-level window record of a window.
+WindowRecord* TopLevelOf(WindowRecord* record);
+// Shows the window's system menu at a screen position.
+void ShowSystemMenu(HWND hwnd, const QPoint& globalPos);
+// Starts moving the top-level window with the pointer (the window manager's move, else our own).
+void StartWindowMove(HWND hwnd);
+
+} // namespace layer

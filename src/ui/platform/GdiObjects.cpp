@@ -1,0 +1,245 @@
+#include "ui/platform/GdiObjects.h"
+
+#include "res/IconImages.h"
+#include "ui/platform/Mouse.h"
+#include "ui/platform/Resources.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <map>
+#include <unordered_set>
+
+namespace layer {
+namespace {
+
+std::unordered_set<const void*>& LiveObjects()
+{
+    static auto* live = new std::unordered_set<const void*>();
+    return *live;
+}
+
+template <class T>
+T* Track(T* object)
+{
+    LiveObjects().insert(object);
+    return object;
+}
+
+const QStringList& KoreanFamilies()
+{
+    static const QStringList families = [] {
+        const QStringList wanted{"Baekmuk Gulim", "NanumGothic", "Noto Sans CJK KR"};
+        const QStringList installed = QFontDatabase::families();
+        QStringList found;
+        for (const QString& f : wanted) {
+            if (installed.contains(f, Qt::CaseInsensitive)) {
+                found << f;
+            }
+        }
+        return found.isEmpty() ? wanted : found;
+    }();
+    return families;
+}
+
+// Faces of the classic Korean desktop that stand for the plain Korean sans serif.
+bool IsClassicKoreanFace(const QString& face)
+{
+    static const QStringList faces{"",      "굴림",   "굴림체",  "Gulim",    "GulimChe", "돋움",
+                                   "돋움체", "Dotum", "DotumChe", "System", "MS Sans Serif", "MS Shell Dlg"};
+    return faces.contains(face, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+BitmapObject* NewBitmap() { return Track(new BitmapObject()); }
+FontObject* NewFont() { return Track(new FontObject()); }
+
+BrushObject* NewBrush(COLORREF color)
+{
+    auto* b = Track(new BrushObject());
+    b->color = color;
+    return b;
+}
+
+GdiObject* AsGdi(const void* handle)
+{
+    return handle && LiveObjects().count(handle) ? static_cast<GdiObject*>(const_cast<void*>(handle)) : nullptr;
+}
+
+BitmapObject* AsBitmap(const void* handle)
+{
+    GdiObject* g = AsGdi(handle);
+    return g && g->kind == GdiObject::Kind::Bitmap ? static_cast<BitmapObject*>(g) : nullptr;
+}
+
+FontObject* AsFont(const void* handle)
+{
+    GdiObject* g = AsGdi(handle);
+    return g && g->kind == GdiObject::Kind::Font ? static_cast<FontObject*>(g) : nullptr;
+}
+
+BrushObject* AsBrush(const void* handle)
+{
+    GdiObject* g = AsGdi(handle);
+    return g && g->kind == GdiObject::Kind::Brush ? static_cast<BrushObject*>(g) : nullptr;
+}
+
+bool DeleteGdi(void* handle)
+{
+    GdiObject* g = AsGdi(handle);
+    if (!g || g->selectCount > 0) {
+        return false;
+    }
+    LiveObjects().erase(handle);
+    delete g;
+    return true;
+}
+
+QImage NewImage(int w, int h, qreal dpr)
+{
+    QImage image(std::max(1, qRound(w * dpr)), std::max(1, qRound(h * dpr)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::black);
+    return image;
+}
+
+qreal ScreenPixelRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+QImage LoadResourceImage(int id, qreal dpr)
+{
+    const ImageResource* res = FindBitmapResource(id);
+    if (!res) {
+        return {};
+    }
+    const bool useDouble = dpr > 1.0 && !res->png2x.empty();
+    const auto bytes = useDouble ? res->png2x : res->png;
+    QImage image;
+    if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "PNG")) {
+        return {};
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(useDouble ? 2.0 : 1.0);
+    return image;
+}
+
+QFont FontFromLogFont(const LOGFONT& lf)
+{
+    const QString face = QString::fromUtf8(lf.lfFaceName, static_cast<int>(strnlen(lf.lfFaceName, sizeof lf.lfFaceName)));
+    QStringList families = KoreanFamilies();
+    if (!IsClassicKoreanFace(face)) {
+        families.prepend(face);
+    }
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    if (lf.lfHeight < 0) {
+        font.setPixelSize(-lf.lfHeight); // the character (em) height
+    } else if (lf.lfHeight > 0) {
+        // A cell height: ascent + descent of the font is lfHeight.
+        font.setPixelSize(100);
+        const int cell = QFontMetrics(font).height();
+        font.setPixelSize(std::max(1, qRound(lf.lfHeight * 100.0 / std::max(1, cell))));
+    } else {
+        font.setPixelSize(12);
+    }
+    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight, 1, 1000)));
+    font.setItalic(lf.lfItalic != 0);
+    font.setUnderline(lf.lfUnderline != 0);
+    font.setStrikeOut(lf.lfStrikeOut != 0);
+    return font;
+}
+
+LOGFONT DialogLogFont(int points)
+{
+    LOGFONT lf{};
+    lf.lfHeight = -MulDiv(points, 96, 72);
+    lf.lfWeight = FW_NORMAL;
+    const char face[] = "굴림";
+    std::copy(std::begin(face), std::end(face), lf.lfFaceName);
+    return lf;
+}
+
+QFont DialogFont(int points) { return FontFromLogFont(DialogLogFont(points)); }
+
+HICON IconFromResource(int id)
+{
+    static std::map<int, IconObject*> cache;
+    if (auto it = cache.find(id); it != cache.end()) {
+        return reinterpret_cast<HICON>(it->second);
+    }
+    const auto images = IconImages(id);
+    if (images.empty()) {
+        return nullptr;
+    }
+    auto* icon = new IconObject();
+    for (const ImageResource& image : images) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(image.png.data(), static_cast<int>(image.png.size()), "PNG")) {
+            icon->icon.addPixmap(pixmap);
+        }
+    }
+    icon->pixmap = icon->icon.pixmap(QSize(32, 32), ScreenPixelRatio());
+    cache[id] = icon;
+    return reinterpret_cast<HICON>(icon);
+}
+
+HCURSOR StandardCursor(int id)
+{
+    static const std::map<int, Qt::CursorShape> shapes{{32512, Qt::ArrowCursor}, {32513, Qt::IBeamCursor},
+                                                       {32514, Qt::WaitCursor},  {32515, Qt::CrossCursor},
+                                                       {32646, Qt::SizeAllCursor}, {32649, Qt::PointingHandCursor}};
+    static std::map<int, IconObject*> cache;
+    const auto shape = shapes.find(id);
+    if (shape == shapes.end()) {
+        return nullptr;
+    }
+    IconObject*& cursor = cache[id];
+    if (!cursor) {
+        cursor = new IconObject();
+        cursor->isCursor = true;
+        cursor->shape = shape->second;
+    }
+    return reinterpret_cast<HCURSOR>(cursor);
+}
+
+IconObject* AsIcon(HICON handle) { return reinterpret_cast<IconObject*>(handle); }
+
+QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+CFont* StockFont()
+{
+    static CFont* font = [] {
+        auto* f = new CFont();
+        const LOGFONT lf = DialogLogFont();
+        f->CreateFontIndirect(&lf);
+        return f;
+    }();
+    return font;
+}
+
+CBitmap* StockBitmap()
+{
+    static CBitmap* bitmap = [] {
+        auto* b = new CBitmap();
+        b->CreateBitmap(1, 1, 1, 32, nullptr);
+        return b;
+    }();
+    return bitmap;
+}
+
+CBrush* StockWhiteBrush()
+{
+    static CBrush* brush = new CBrush(RGB(255, 255, 255));
+    return brush;
+}
+
+} // namespace layer

@@ -1,0 +1,291 @@
+#include "ui/platform/HostWidgets.h"
+
+#include "ui/platform/Controls.h"
+#include "ui/platform/DC.h"
+#include "ui/platform/Dispatcher.h"
+#include "ui/platform/GdiObjects.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QStyleOptionButton>
+#include <QStyleOptionViewItem>
+#include <QHeaderView>
+
+namespace layer {
+
+// WindowHost
+
+WindowHost::WindowHost(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the window paints all of its client area itself
+}
+
+bool WindowHost::event(QEvent* e)
+{
+    return HostEvent(this, hwnd, e, [this, e] { return QWidget::event(e); });
+}
+
+void WindowHost::paintEvent(QPaintEvent* e)
+{
+    WindowRecord* rec = Find(hwnd);
+    QPainter painter(this);
+    if (!rec || !rec->wnd || rec->destroying) {
+        painter.fillRect(e->rect(), Qt::white);
+        return;
+    }
+    // A paint beyond what the program invalidated is an uncover or a first show: it erases.
+    const QRegion region = e->region();
+    PaintSession session{&painter, e->rect(), rec->erasePending || !(region - rec->requested).isEmpty()};
+    rec->erasePending = false;
+    rec->requested -= region;
+    PaintSession* outer = std::exchange(rec->paint, &session);
+    const HWND self = hwnd;
+    Send(self, WM_PAINT);
+    if (WindowRecord* after = Find(self)) {
+        after->paint = outer;
+    }
+}
+
+// FrameHost
+
+FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), m_border(border) { setMouseTracking(true); }
+
+void FrameHost::SetClient(QWidget* client)
+{
+    m_client = client;
+    LayoutClient();
+}
+
+QScrollBar* FrameHost::ScrollBar()
+{
+    if (!m_scrollBar) {
+        m_scrollBar = new QScrollBar(Qt::Vertical, this);
+        m_scrollBar->hide();
+    }
+    return m_scrollBar;
+}
+
+void FrameHost::ShowScrollBar(bool show)
+{
+    if (ScrollBar()->isVisibleTo(this) != show) {
+        m_scrollBar->setVisible(show);
+        LayoutClient();
+    }
+}
+
+QSize FrameHost::ClientSizeFor(QSize outer) const
+{
+    const int inset = m_border ? 1 : 0;
+    const int bar = m_scrollBar && m_scrollBar->isVisibleTo(this) ? 17 : 0;
+    return {std::max(0, outer.width() - 2 * inset - bar), std::max(0, outer.height() - 2 * inset)};
+}
+
+void FrameHost::LayoutClient()
+{
+    const int inset = m_border ? 1 : 0;
+    const QSize size = ClientSizeFor(this->size());
+    if (m_client) {
+        m_client->setGeometry(inset, inset, size.width(), size.height());
+    }
+    if (m_scrollBar) {
+        m_scrollBar->setGeometry(inset + size.width(), inset, 17, size.height());
+    }
+    if (resized) {
+        resized();
+    }
+}
+
+bool FrameHost::event(QEvent* e)
+{
+    return HostEvent(this, hwnd, e, [this, e] { return QWidget::event(e); });
+}
+
+void FrameHost::paintEvent(QPaintEvent*)
+{
+    if (m_border) {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void FrameHost::resizeEvent(QResizeEvent*) { LayoutClient(); }
+
+// Controls
+
+template <class Base>
+bool ControlHost<Base>::event(QEvent* e)
+{
+    return HostEvent(this, hwnd, e, [this, e] { return Base::event(e); });
+}
+
+template class ControlHost<QPushButton>;
+template class ControlHost<QRadioButton>;
+template class ControlHost<QCheckBox>;
+template class ControlHost<QLineEdit>;
+template class ControlHost<QLabel>;
+template class ControlHost<QComboBox>;
+template class ControlHost<QTableWidget>;
+
+void OwnerDrawButton::paintEvent(QPaintEvent*)
+{
+    WindowRecord* rec = Find(hwnd);
+    if (!rec || rec->destroying) {
+        return;
+    }
+    QPainter painter(this);
+    HDC hdc = NewWindowDc(&painter, hwnd, width(), height());
+    UINT state = 0;
+    if (isDown()) {
+        state |= ODS_SELECTED;
+    }
+    if (hasFocus()) {
+        state |= ODS_FOCUS;
+    }
+    if (!isEnabled()) {
+        state |= ODS_DISABLED;
+    }
+    DRAWITEMSTRUCT dis{ODT_BUTTON, static_cast<UINT>(rec->id), 0, ODA_DRAWENTIRE, state, hwnd, hdc,
+                       RECT{0, 0, width(), height()}, 0};
+    Send(rec->parent, WM_DRAWITEM, static_cast<WPARAM>(rec->id), reinterpret_cast<LPARAM>(&dis));
+    DeleteDc(hdc);
+}
+
+ControlColors QueryControlColors(HWND control, UINT message)
+{
+    ControlColors colors;
+    WindowRecord* rec = Find(control);
+    if (!rec) {
+        return colors;
+    }
+    HDC hdc = NewWindowDc(nullptr, control, 0, 0);
+    const LRESULT brush = Send(rec->parent, message, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(control));
+    COLORREF bg = 0;
+    if (GetBrushColor(reinterpret_cast<HBRUSH>(brush), &bg)) {
+        colors.hasBackground = true;
+        colors.background = ToQColor(bg);
+    }
+    colors.text = ToQColor(AsDc(hdc)->textColor);
+    DeleteDc(hdc);
+    return colors;
+}
+
+namespace {
+
+template <class Button>
+void PaintColoredButton(Button* button, HWND hwnd, QStyle::ControlElement element)
+{
+    const ControlColors colors = QueryControlColors(hwnd, WM_CTLCOLORBTN);
+    QPainter painter(button);
+    if (colors.hasBackground) {
+        painter.fillRect(button->rect(), colors.background);
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.state |= button->isChecked() ? QStyle::State_On : QStyle::State_Off;
+    if (button->isDown()) {
+        option.state |= QStyle::State_Sunken;
+    }
+    option.palette.setColor(QPalette::WindowText, colors.text);
+    option.palette.setColor(QPalette::ButtonText, colors.text);
+    button->style()->drawControl(element, &option, &painter, button);
+}
+
+} // namespace
+
+void RadioHost::paintEvent(QPaintEvent*) { PaintColoredButton(this, hwnd, QStyle::CE_RadioButton); }
+void CheckHost::paintEvent(QPaintEvent*) { PaintColoredButton(this, hwnd, QStyle::CE_CheckBox); }
+
+void StaticHost::paintEvent(QPaintEvent* e)
+{
+    if (isPicture) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    const ControlColors colors = QueryControlColors(hwnd, WM_CTLCOLORSTATIC);
+    QPainter painter(this);
+    if (colors.hasBackground) {
+        painter.fillRect(rect(), colors.background);
+    }
+    painter.setPen(colors.text);
+    painter.setFont(font());
+    painter.drawText(contentsRect(), static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
+}
+
+void ComboHost::wheelEvent(QWheelEvent* e)
+{
+    if (hasFocus()) {
+        QComboBox::wheelEvent(e);
+    } else {
+        e->ignore();
+    }
+}
+
+ListHost::ListHost(QWidget* parent) : ControlHost<QTableWidget>(parent)
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setMinimumSectionSize(0);
+    setWordWrap(false);
+    setShowGrid(false);
+    setTabKeyNavigation(false);
+}
+
+QRect ListHost::CheckRect(int row)
+{
+    QTableWidgetItem* it = item(row, 0);
+    if (!it || !(it->flags() & Qt::ItemIsUserCheckable)) {
+        return {};
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualItemRect(it);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    option.checkState = it->checkState();
+    option.text = it->text();
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
+}
+
+int ListHost::CheckBoxRowAt(const QPoint& pos)
+{
+    const int row = rowAt(pos.y());
+    return row >= 0 && CheckRect(row).contains(pos) ? row : -1;
+}
+
+void ListHost::mousePressEvent(QMouseEvent* e)
+{
+    const int row = CheckBoxRowAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && row >= 0) {
+        QTableWidgetItem* it = item(row, 0);
+        it->setCheckState(it->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        e->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(e);
+}
+
+void ListHost::mouseReleaseEvent(QMouseEvent* e)
+{
+    // The press ticked the box already; the view's own release handling would tick it back.
+    if (CheckBoxRowAt(e->position().toPoint()) >= 0) {
+        e->accept();
+        return;
+    }
+    QTableWidget::mouseReleaseEvent(e);
+}
+
+void ListHost::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // A quick second click on a check box ticks it again rather than opening anything.
+    mousePressEvent(e);
+}
+
+} // namespace layer

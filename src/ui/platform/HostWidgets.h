@@ -1,0 +1,136 @@
+#pragma once
+// The Qt widgets that host the layer's windows. Each passes its events to the dispatcher, which turns
+// them into messages for the window's object; the widget's own handling is the default processing.
+
+#include "ui/platform/Types.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <functional>
+
+namespace layer {
+
+// What every host knows: its window.
+class Host {
+public:
+    HWND hwnd = nullptr;
+};
+
+// The client area of a window, dialog or form: painting goes through WM_ERASEBKGND and WM_PAINT.
+class WindowHost : public QWidget, public Host {
+public:
+    explicit WindowHost(QWidget* parent);
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// The outer part of a window whose client area is inset: a 1-pixel black frame line (WS_BORDER) and/or
+// a vertical scroll bar at the right edge (scroll views). The client widget fills the rest.
+class FrameHost : public QWidget, public Host {
+public:
+    FrameHost(QWidget* parent, bool border);
+    void SetClient(QWidget* client);
+    QScrollBar* ScrollBar();         // made on first use, hidden until shown
+    void ShowScrollBar(bool show);
+    void LayoutClient();
+    QSize ClientSizeFor(QSize outer) const;
+    std::function<void()> resized; // after the client area has its new size
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    bool m_border;
+    QWidget* m_client = nullptr;
+    QScrollBar* m_scrollBar = nullptr;
+};
+
+// A control host: the Qt control plus the dispatcher.
+template <class Base>
+class ControlHost : public Base, public Host {
+public:
+    using Base::Base;
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem).
+class OwnerDrawButton : public ControlHost<QPushButton> {
+public:
+    explicit OwnerDrawButton(QWidget* parent) : ControlHost<QPushButton>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Radio buttons and check boxes take their colours from the owner's WM_CTLCOLORBTN.
+class RadioHost : public ControlHost<QRadioButton> {
+public:
+    explicit RadioHost(QWidget* parent) : ControlHost<QRadioButton>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+class CheckHost : public ControlHost<QCheckBox> {
+public:
+    explicit CheckHost(QWidget* parent) : ControlHost<QCheckBox>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Text statics take their colours from the owner's WM_CTLCOLORSTATIC; pictures paint as they are.
+class StaticHost : public ControlHost<QLabel> {
+public:
+    explicit StaticHost(QWidget* parent) : ControlHost<QLabel>(parent) {}
+    bool isPicture = false;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+class ComboHost : public ControlHost<QComboBox> {
+public:
+    explicit ComboHost(QWidget* parent) : ControlHost<QComboBox>(parent) {}
+    bool sorted = false;
+
+protected:
+    void wheelEvent(QWheelEvent* e) override; // only a focused box takes the wheel, as on the classic desktop
+};
+
+// A report list: clicking a row's check box ticks it without touching the selection.
+class ListHost : public ControlHost<QTableWidget> {
+public:
+    explicit ListHost(QWidget* parent);
+    QRect CheckRect(int row);
+    int CheckBoxRowAt(const QPoint& pos); // the row whose check box is at pos, -1 when none
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+// Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
+struct ControlColors {
+    bool hasBackground = false;
+    QColor background;
+    QColor text;
+};
+ControlColors QueryControlColors(HWND control, UINT message);
+
+} // namespace layer

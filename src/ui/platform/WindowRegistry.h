@@ -1,0 +1,91 @@
+#pragma once
+// The layer's record of every window: handle → object, host widgets and per-window state. Handles are
+// never reused, so a message posted to a window that is gone finds no record and is dropped.
+
+#include "ui/platform/Wnd.h"
+
+#include <QPointer>
+#include <QRegion>
+#include <QWidget>
+
+#include <memory>
+
+class CMenu;
+class QEventLoop;
+class QScrollBar;
+class QTimer;
+class QPainter;
+
+namespace layer {
+
+enum class WindowKind { Window, Dialog, Form, Button, Edit, Static, ComboBox, ListView };
+
+// One WM_PAINT in progress: the painter on the window and the rectangle to paint.
+struct PaintSession {
+    QPainter* painter;
+    QRect rect;
+    bool erasePending;
+    int beginCount = 0;
+};
+
+struct WindowRecord {
+    HWND hwnd = nullptr;
+    CWnd* wnd = nullptr;        // the object messages go to
+    bool layerOwnsObject = false; // the layer made the object (a control nobody bound) and deletes it
+    WindowKind kind = WindowKind::Window;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int id = 0;
+    HWND parent = nullptr;
+    QPointer<QWidget> outer;  // the whole window: position, size, visibility, frame
+    QPointer<QWidget> client; // the client area: children and painting
+    bool destroying = false;
+
+    // Painting
+    bool erasePending = true;  // the next paint erases first (first show, uncover, RDW_ERASE)
+    QRegion requested;         // invalidated by the program; a paint beyond it is an uncover
+    PaintSession* paint = nullptr;
+
+    // Icons, system menu, dialog state
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    std::unique_ptr<CMenu> systemMenu;
+
+    // Mouse tracking (_TrackMouseEvent)
+    bool trackHover = false;
+    bool trackLeave = false;
+    int hoverTimeMs = 400;
+    QTimer* hoverTimer = nullptr;
+
+    // Vertical scrolling (scroll views)
+    QPointer<QScrollBar> vscroll;
+    int scrollPos = 0;
+    int scrollMin = 0;
+    int scrollMax = 0;
+
+    QString text;            // the window text of a window without a text widget of its own
+    DWORD listExStyle = 0;   // a list view's extended style (LVS_EX_*)
+    HGDIOBJ picture = nullptr; // a static's bitmap or icon set by the program
+
+    // Manual move of a top-level window where the window manager refuses (WM_NCLBUTTONDOWN, HTCAPTION)
+    bool manualMove = false;
+    QPoint moveGrabOffset;
+};
+
+// Registers a new window for `wnd`; the record lives until Unregister.
+WindowRecord* Register(CWnd* wnd, WindowKind kind, DWORD style, DWORD exStyle, int id, HWND parent);
+void Unregister(HWND hwnd);
+WindowRecord* Find(HWND hwnd);
+// The window a widget belongs to: the nearest registered widget among it and its parents.
+WindowRecord* FindByWidget(const QObject* widget);
+// Ties a widget to a window so that FindByWidget finds it.
+void TagWidget(QWidget* widget, HWND hwnd);
+// Children of a window in creation order (template order for a dialog's controls).
+std::vector<WindowRecord*> ChildrenOf(HWND hwnd);
+// Every live window (for shutting down).
+std::vector<HWND> AllWindows();
+
+QWidget* ClientWidget(HWND hwnd);
+QWidget* OuterWidget(HWND hwnd);
+
+} // namespace layer
