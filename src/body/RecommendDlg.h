@@ -12,6 +12,9 @@ public:
 
     explicit CRecommendDlg(CWnd* pParent = nullptr);
 
+    // Enter and Escape neither close the page nor press a button.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void PostNcDestroy() override;
 };

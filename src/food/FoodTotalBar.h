@@ -18,6 +18,9 @@ public:
     double m_total = 0.0;            // the total last handed over
     CFoodView* m_pFoodView = nullptr; // not owned; set by the main window
 
+    // Enter and Escape neither close the bar nor press a button.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void PostNcDestroy() override;
 };
