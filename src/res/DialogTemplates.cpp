@@ -23,8 +23,8 @@ constexpr int kFoodListDepth = 130;
 
 constexpr std::array kAboutControls{
     DialogControl{kStaticId, "Static", kChild | SS_ICON, 0, 11, 17, 20, 20, "#128"},
-    DialogControl{kStaticId, "Static", kChild | SS_LEFT, 0, 40, 10, 119, 8, "Vintora 버전 1.0"},
-    DialogControl{kStaticId, "Static", kChild | SS_LEFT, 0, 40, 25, 119, 8, "식사와 운동의 칼로리를 한눈에"},
+    DialogControl{IDC_ABOUT_VERSION, "Static", kChild | SS_LEFT, 0, 40, 10, 119, 8, "Vintora 버전 1.0"},
+    DialogControl{IDC_ABOUT_NOTE, "Static", kChild | SS_LEFT, 0, 40, 25, 119, 8, "식사와 운동의 칼로리를 한눈에"},
     DialogControl{1, "Button", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14, "확인"},
 };
 constexpr DialogTemplate kAbout{

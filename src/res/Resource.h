@@ -40,3 +40,7 @@ inline constexpr int IDD_FOOD_TOTAL = 145;         // food total bar
 
 // System-menu command of the about box (the platform keeps the low four bits of system commands)
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// The about box's two text lines
+inline constexpr int IDC_ABOUT_VERSION = 1110;
+inline constexpr int IDC_ABOUT_NOTE = 1111;
