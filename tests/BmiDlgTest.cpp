@@ -235,7 +235,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Only the square of the height counts.
         BmiCase{"-170", "65", kFemaleRadio, "귀하는 BMI 지수가 22.49 이므로 정상입니다. ", kGreen},
         // A height of 0 divides by zero: an infinite index, obese, written ∞.
-        BmiCase{"0", "60", kFemaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed}));
+        BmiCase{"0", "60", kFemaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed},
+        // A huge weight overflows to an infinite index the same way.
+        BmiCase{"1", "1e308", kMaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed}));
 
 TEST_F(BmiPageTest, AnIndexOfZeroOrBelowOrNotANumberBringsTheParagraphBack)
 {
@@ -243,7 +245,9 @@ TEST_F(BmiPageTest, AnIndexOfZeroOrBelowOrNotANumberBringsTheParagraphBack)
         const char* height;
         const char* weight;
     };
-    for (const NoResult& c : {NoResult{"170", "0"}, NoResult{"170", "-5"}, NoResult{"0", "0"}, NoResult{"0", "-5"}}) {
+    // 1e200 cm squares to infinity, and any weight over it is 0.
+    for (const NoResult& c : {NoResult{"170", "0"}, NoResult{"170", "-5"}, NoResult{"0", "0"}, NoResult{"0", "-5"},
+                              NoResult{"1e200", "70"}}) {
         SCOPED_TRACE(std::string(c.height) + " cm, " + c.weight + " kg");
         Enter("170", "65", kFemaleRadio);
         ASSERT_NE(PressOk().Sentence(), nullptr);
