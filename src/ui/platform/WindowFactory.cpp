@@ -356,6 +356,9 @@ WindowRecord* MakeWindow(CWnd* wnd, WindowKind kind, DWORD style, DWORD exStyle,
         outer->setWindowTitle(QString::fromStdString(title));
     }
     outer->setGeometry(rect);
+    if (auto* frame = dynamic_cast<FrameHost*>(outer)) {
+        frame->LayoutClient(); // now: a hidden widget gets its resize event only when shown
+    }
     outer->setEnabled(!(style & WS_DISABLED));
     client->setFocusPolicy(Qt::ClickFocus);
     outer->hide();

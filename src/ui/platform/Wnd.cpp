@@ -230,12 +230,11 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // A message born of a Qt event: the widget's own handling of that event.
-    if (layer::RunEventDefault(m_hWnd, message)) {
-        return 0;
-    }
+    // A message born of a Qt event: the widget's own handling of that event. For a control that is the
+    // default; a window, dialog or form goes on to the layer's default below.
+    const bool eventHandled = layer::RunEventDefault(m_hWnd, message);
     WindowRecord* rec = Find(m_hWnd);
-    if (!rec) {
+    if (!rec || (eventHandled && layer::IsControl(rec->kind))) {
         return 0;
     }
     LRESULT controlResult = 0;

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QScreen>
+#include <QWindow>
 #include <QTest>
 
 namespace uitest {
@@ -87,6 +89,35 @@ Qt::Key QtKey(UINT vk)
 
 QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 
+// Pointer input goes to the widget's window as the desktop delivers it: the window finds the widget under
+// the pointer, sends enter and leave, and grabs the pointer while a button is held.
+enum class Pointer { Press, Release, Click, Move };
+
+bool PointerAt(QWidget* widget, QPoint pos, Pointer action, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* top = widget ? widget->window() : nullptr;
+    QWindow* window = top ? top->windowHandle() : nullptr;
+    if (!window || !widget->isVisible()) {
+        return false;
+    }
+    const QPoint at = widget->mapTo(top, pos);
+    switch (action) {
+    case Pointer::Press:
+        QTest::mousePress(window, button, {}, at);
+        break;
+    case Pointer::Release:
+        QTest::mouseRelease(window, button, {}, at);
+        break;
+    case Pointer::Click:
+        QTest::mouseClick(window, button, {}, at);
+        break;
+    case Pointer::Move:
+        QTest::mouseMove(window, at);
+        break;
+    }
+    return true;
+}
+
 } // namespace
 
 void ProcessEvents()
@@ -136,71 +167,43 @@ CRect ControlRect(CWnd* window, int id)
 bool Click(CWnd* window, int id)
 {
     QWidget* w = WidgetOf(window, id);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-    return true;
+    return w && PointerAt(w, w->rect().center(), Pointer::Click);
 }
 
 bool ClickAt(CWnd* window, CPoint clientPoint)
 {
     QWidget* w = WidgetOf(window, 0);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(clientPoint.x, clientPoint.y));
-    return true;
+    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Click);
 }
 
 bool RightClickAt(CWnd* window, CPoint clientPoint)
 {
     QWidget* w = WidgetOf(window, 0);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(clientPoint.x, clientPoint.y));
-    return true;
+    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Click, Qt::RightButton);
 }
 
 bool Press(CWnd* window, int id)
 {
     QWidget* w = WidgetOf(window, id);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    return true;
+    return w && PointerAt(w, w->rect().center(), Pointer::Press);
 }
 
 bool Release(CWnd* window, int id)
 {
     QWidget* w = WidgetOf(window, id);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-    return true;
+    return w && PointerAt(w, w->rect().center(), Pointer::Release);
 }
 
 bool MoveOnto(CWnd* window, int id)
 {
     QWidget* w = WidgetOf(window, id);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseMove(w, w->rect().center());
-    return true;
+    return w && PointerAt(w, w->rect().center(), Pointer::Move);
 }
 
 bool MoveTo(CWnd* window, CPoint clientPoint)
 {
     QWidget* w = WidgetOf(window, 0);
-    if (!w || !w->isVisible()) {
-        return false;
-    }
-    QTest::mouseMove(w, QPoint(clientPoint.x, clientPoint.y));
-    return true;
+    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Move);
 }
 
 bool MoveAway(CWnd* window, int id)
@@ -219,28 +222,24 @@ bool MoveAway(CWnd* window, int id)
     if (p.x() >= parent->width()) {
         p = QPoint(r.center().x(), r.bottom() + 5);
     }
-    QTest::mouseMove(parent, p);
-    return true;
+    return PointerAt(parent, p, Pointer::Move);
 }
 
 bool Drag(CWnd* window, CPoint from, CPoint to)
 {
     QWidget* w = WidgetOf(window, 0);
-    if (!w || !w->isVisible()) {
+    if (!w || !PointerAt(w, QPoint(from.x, from.y), Pointer::Press)) {
         return false;
     }
-    const QPoint start(from.x, from.y);
-    const QPoint end(to.x, to.y);
-    QTest::mousePress(w, Qt::LeftButton, {}, start);
     ProcessEvents(); // posted messages (a window move) arrive while the button is held
+    // The window may move under the pointer: each step aims at a point on the screen.
+    const QPoint start = w->mapToGlobal(QPoint(from.x, from.y));
+    const QPoint end = start + QPoint(to.x - from.x, to.y - from.y);
     constexpr int kSteps = 4;
     for (int i = 1; i <= kSteps; ++i) {
-        // The window may move under the pointer: aim in screen coordinates.
-        const QPoint global = w->mapToGlobal(start) + (end - start) * i / kSteps;
-        QTest::mouseMove(w, w->mapFromGlobal(global));
+        PointerAt(w, w->mapFromGlobal(start + (end - start) * i / kSteps), Pointer::Move);
     }
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(w->mapToGlobal(end)));
-    return true;
+    return PointerAt(w, w->mapFromGlobal(end), Pointer::Release);
 }
 
 bool PressKey(CWnd* window, int id, UINT vk, bool shift, bool alt)
@@ -283,13 +282,13 @@ bool ChooseComboEntry(CWnd* window, int id, int index)
     }
     QAbstractItemView* view = box->view();
     // Open the list as a person does, then click the entry.
-    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    PointerAt(box, box->rect().center(), Pointer::Click);
     if (!WaitUntil([view] { return view->isVisible(); })) {
         return false;
     }
     const QModelIndex entry = view->model()->index(index, box->modelColumn(), view->rootIndex());
     view->scrollTo(entry);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    PointerAt(view->viewport(), view->visualRect(entry).center(), Pointer::Click);
     return WaitUntil([view] { return !view->isVisible(); }) && box->currentIndex() == index;
 }
 
@@ -322,8 +321,7 @@ bool TickListRow(CWnd* window, int id, int row)
     if (box.isEmpty()) {
         return false;
     }
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
-    return true;
+    return PointerAt(list->viewport(), box.center(), Pointer::Click);
 }
 
 bool SelectListRow(CWnd* window, int id, int row)
@@ -334,8 +332,7 @@ bool SelectListRow(CWnd* window, int id, int row)
     }
     list->scrollToItem(list->item(row, 0));
     const QRect cell = list->visualItemRect(list->item(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 4, cell.center().y()));
-    return true;
+    return PointerAt(list->viewport(), QPoint(cell.right() - 4, cell.center().y()), Pointer::Click);
 }
 
 std::vector<std::string> ListHeaders(CWnd* window, int id)
@@ -408,17 +405,19 @@ bool IsPressed(CWnd* window, int id)
 
 COLORREF PixelColor(CWnd* window, int x, int y)
 {
+    // What the screen shows: the window's picture as last painted, not a fresh rendering.
     QWidget* w = WidgetOf(window, 0);
-    if (!w) {
+    QWidget* top = w ? w->window() : nullptr;
+    QScreen* screen = top && top->windowHandle() ? top->windowHandle()->screen() : nullptr;
+    if (!screen || x < 0 || y < 0 || x >= w->width() || y >= w->height()) {
         return 0xFFFFFFFF;
     }
-    const QImage image = w->grab().toImage();
-    const qreal dpr = image.devicePixelRatio();
-    const QPoint p(qRound(x * dpr), qRound(y * dpr));
-    if (!image.rect().contains(p)) {
+    const QPoint at = w->mapTo(top, QPoint(x, y));
+    const QImage image = screen->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage();
+    if (image.isNull()) {
         return 0xFFFFFFFF;
     }
-    const QColor c = image.pixelColor(p);
+    const QColor c = image.pixelColor(0, 0);
     return RGB(c.red(), c.green(), c.blue());
 }
 
@@ -445,7 +444,7 @@ bool ChooseMenuEntry(const std::string& text)
     }
     for (QAction* a : menu->actions()) {
         if (!a->isSeparator() && a->text().toStdString() == text && a->isEnabled()) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+            PointerAt(menu, menu->actionGeometry(a).center(), Pointer::Click);
             ProcessEvents();
             return true;
         }
