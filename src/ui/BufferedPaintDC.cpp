@@ -2,8 +2,10 @@
 
 #include "ui/platform/Wnd.h"
 
-CBufferedPaintDC::CBufferedPaintDC(CWnd* pWnd) : m_pWnd(pWnd), m_pScreenDC(pWnd->BeginPaint(&m_ps))
+CBufferedPaintDC::CBufferedPaintDC(CWnd* pWnd) : m_pWnd(pWnd)
 {
+    // In the body: the paint record is initialised after the screen context's member.
+    m_pScreenDC = m_pWnd->BeginPaint(&m_ps);
     m_pWnd->GetClientRect(&m_rcClient);
     m_memDC.CreateCompatibleDC(m_pScreenDC);
     const int planes = m_memDC.GetDeviceCaps(PLANES);
