@@ -16,11 +16,11 @@ public:
     ~CBufferedPaintDC() override;
 
 private:
-    CWnd* m_pWnd;              // the window being painted (not owned)
-    CDC* m_pScreenDC = nullptr; // the window's paint context from BeginPaint (not owned)
-    PAINTSTRUCT m_ps{};        // the paint record; its rectangle is what is copied at the end
-    CRect m_rcClient;          // the client rectangle when the paint began
-    CDC m_memDC;               // compatible with the screen context
-    CBitmap m_memBitmap;       // client-sized, in the screen's format
+    CWnd* m_pWnd;                    // the window being painted (not owned)
+    CDC* m_pScreenDC = nullptr;      // the window's paint context from BeginPaint (not owned)
+    PAINTSTRUCT m_ps{};              // the paint record; its rectangle is what is copied at the end
+    CRect m_rcClient;                // the client rectangle when the paint began
+    CDC m_memDC;                     // compatible with the screen context
+    CBitmap m_memBitmap;             // client-sized, in the screen's format
     CBitmap* m_pOldBitmap = nullptr; // what the memory context held before
 };

@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class CCmdTarget;
-
 // Bands of the page background are this many pixels high.
 inline constexpr int kPageBandHeight = 32;
 
