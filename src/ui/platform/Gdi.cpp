@@ -74,11 +74,8 @@ HGDIOBJ CGdiObject::Detach()
 
 BOOL CGdiObject::DeleteObject()
 {
-    if (!m_hObject) {
-        return FALSE;
-    }
-    HGDIOBJ h = Detach();
-    return ::DeleteObject(h);
+    // ::DeleteObject tells the owner that its handle is gone; a refusal leaves the handle owned.
+    return m_hObject ? ::DeleteObject(m_hObject) : FALSE;
 }
 
 namespace {

@@ -42,6 +42,12 @@ void WindowHost::paintEvent(QPaintEvent* e)
     rec->requested -= region;
     PaintSession* outer = std::exchange(rec->paint, &session);
     const HWND self = hwnd;
+    if (session.erasePending) {
+        // WM_ERASEBKGND comes first, on the same painter; the paint record says whether it was done.
+        HDC hdc = NewWindowDc(&painter, self, width(), height());
+        session.eraseLeft = Send(self, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc)) == 0;
+        DeleteDc(hdc);
+    }
     Send(self, WM_PAINT);
     if (WindowRecord* after = Find(self)) {
         after->paint = outer;

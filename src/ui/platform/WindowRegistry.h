@@ -25,6 +25,7 @@ struct PaintSession {
     QPainter* painter;
     QRect rect;
     bool erasePending;
+    bool eraseLeft = false; // the erase handler answered 0: the paint is to erase (PAINTSTRUCT fErase)
     int beginCount = 0;
 };
 

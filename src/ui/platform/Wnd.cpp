@@ -775,13 +775,12 @@ CDC* CWnd::BeginPaint(PAINTSTRUCT* lpPaint)
     }
     HDC hdc = layer::NewWindowDc(session->painter, m_hWnd, rec->client->width(), rec->client->height());
     lpPaint->hdc = hdc;
+    // The first BeginPaint of a WM_PAINT gets its rectangle; a later one (the default processing after
+    // the handler's own paint) finds nothing left to paint.
     if (session->beginCount++ == 0) {
         const QRect r = session->rect;
         lpPaint->rcPaint = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-        if (session->erasePending) {
-            session->erasePending = false;
-            lpPaint->fErase = SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc)) == 0;
-        }
+        lpPaint->fErase = session->eraseLeft;
     }
     return CDC::FromHandle(hdc);
 }
