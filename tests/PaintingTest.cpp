@@ -261,6 +261,23 @@ TEST(DrawingContext, ASelectedBitmapIsNotDeletedAndReportsItsSize)
     EXPECT_TRUE(a.DeleteObject());
 }
 
+TEST(DrawingContext, ABitmapObjectGoneWhileSelectedLeavesTheContextUsable)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap* stock = nullptr;
+    {
+        CBitmap picture;
+        ASSERT_TRUE(picture.CreateBitmap(10, 10, 1, 32, nullptr));
+        stock = dc.SelectObject(&picture);
+    } // the object goes; its picture stays with the context that holds it
+    ASSERT_NE(stock, nullptr);
+    dc.FillSolidRect(0, 0, 10, 10, RGB(1, 2, 3));
+    EXPECT_EQ(dc.GetCurrentBitmap()->GetBitmapDimension(), CSize(10, 10));
+    EXPECT_EQ(dc.SelectObject(stock), nullptr) << "the orphaned picture is freed as the context lets it go";
+    EXPECT_EQ(dc.GetCurrentBitmap(), stock);
+}
+
 TEST(DrawingContext, BrushesKnowTheirColourUntilDeleted)
 {
     CBrush brush;

@@ -50,7 +50,7 @@ void DcState::Flush()
     }
 }
 
-BitmapObject* DcState::Surface() const { return bitmap ? AsBitmap(bitmap->m_hObject) : nullptr; }
+BitmapObject* DcState::Surface() const { return AsBitmap(bitmap); }
 
 HDC NewWindowDc(QPainter* painter, HWND window, int width, int height)
 {
@@ -59,8 +59,8 @@ HDC NewWindowDc(QPainter* painter, HWND window, int width, int height)
     state->window = window;
     state->width = width;
     state->height = height;
-    state->font = StockFont();
-    state->brush = StockWhiteBrush();
+    state->font = StockFont()->m_hObject;
+    state->brush = StockWhiteBrush()->m_hObject;
     state->qfont = FontFromLogFont(DialogLogFont());
     state->logFont = DialogLogFont();
     return Track(state);
@@ -73,11 +73,7 @@ void DeleteDc(HDC hdc)
         return;
     }
     state->Flush();
-    if (state->bitmap) {
-        if (GdiObject* g = AsGdi(state->bitmap->m_hObject)) {
-            --g->selectCount;
-        }
-    }
+    ReleaseSelection(state->bitmap);
     LiveDcs().erase(state);
     delete state;
 }
@@ -151,8 +147,8 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC)
     if (DcState* like = pDC ? AsDc(pDC->m_hAttribDC ? pDC->m_hAttribDC : pDC->m_hDC) : nullptr) {
         state->window = like->window;
     }
-    state->font = layer::StockFont();
-    state->brush = layer::StockWhiteBrush();
+    state->font = layer::StockFont()->m_hObject;
+    state->brush = layer::StockWhiteBrush()->m_hObject;
     state->qfont = layer::FontFromLogFont(layer::DialogLogFont());
     state->logFont = layer::DialogLogFont();
     m_hDC = m_hAttribDC = layer::Track(state);
@@ -184,11 +180,10 @@ CFont* CDC::SelectObject(CFont* pFont)
     if (!s || !f) {
         return nullptr;
     }
-    CFont* previous = s->font;
-    s->font = pFont;
+    void* previous = std::exchange(s->font, pFont->m_hObject);
     s->qfont = f->font;
     s->logFont = f->logFont;
-    return previous;
+    return CFont::FromHandle(static_cast<HFONT>(previous));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
@@ -199,17 +194,13 @@ CBitmap* CDC::SelectObject(CBitmap* pBitmap)
         return nullptr;
     }
     s->Flush();
-    CBitmap* previous = s->bitmap;
-    if (previous) {
-        if (layer::GdiObject* g = layer::AsGdi(previous->m_hObject)) {
-            --g->selectCount;
-        }
-    }
     ++b->selectCount;
-    s->bitmap = pBitmap;
+    void* previous = std::exchange(s->bitmap, pBitmap->m_hObject);
     s->width = b->width;
     s->height = b->height;
-    return previous;
+    CBitmap* answer = CBitmap::FromHandle(static_cast<HBITMAP>(previous));
+    layer::ReleaseSelection(previous);
+    return layer::AsGdi(previous) ? answer : nullptr;
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
@@ -218,21 +209,19 @@ CBrush* CDC::SelectObject(CBrush* pBrush)
     if (!s || !pBrush || !layer::AsBrush(pBrush->m_hObject)) {
         return nullptr;
     }
-    CBrush* previous = s->brush;
-    s->brush = pBrush;
-    return previous;
+    return CBrush::FromHandle(static_cast<HBRUSH>(std::exchange(s->brush, pBrush->m_hObject)));
 }
 
 CFont* CDC::GetCurrentFont() const
 {
     DcState* s = AsDc(m_hDC);
-    return s ? s->font : nullptr;
+    return s ? CFont::FromHandle(static_cast<HFONT>(s->font)) : nullptr;
 }
 
 CBitmap* CDC::GetCurrentBitmap() const
 {
     DcState* s = AsDc(m_hDC);
-    return s ? s->bitmap : nullptr;
+    return s ? CBitmap::FromHandle(static_cast<HBITMAP>(s->bitmap)) : nullptr;
 }
 
 COLORREF CDC::SetTextColor(COLORREF color)

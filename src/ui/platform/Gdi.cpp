@@ -49,7 +49,13 @@ BOOL GetBrushColor(HBRUSH hBrush, COLORREF* color)
 
 // CGdiObject
 
-CGdiObject::~CGdiObject() { DeleteObject(); }
+CGdiObject::~CGdiObject()
+{
+    // A handle that cannot go now (still selected into a context) goes when the context lets it go.
+    if (m_hObject && !DeleteObject()) {
+        Detach();
+    }
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {

@@ -99,6 +99,14 @@ bool DeleteGdi(void* handle)
     return true;
 }
 
+void ReleaseSelection(void* handle)
+{
+    GdiObject* g = AsGdi(handle);
+    if (g && --g->selectCount == 0 && !g->owner) {
+        DeleteGdi(handle);
+    }
+}
+
 QImage NewImage(int w, int h, qreal dpr)
 {
     QImage image(std::max(1, qRound(w * dpr)), std::max(1, qRound(h * dpr)), QImage::Format_RGB32);
@@ -171,7 +179,8 @@ QFont DialogFont(int points) { return FontFromLogFont(DialogLogFont(points)); }
 
 HICON IconFromResource(int id)
 {
-    static std::map<int, IconObject*> cache;
+    // Icons live for the whole run, as shared icons do.
+    static auto& cache = *new std::map<int, IconObject*>();
     if (auto it = cache.find(id); it != cache.end()) {
         return reinterpret_cast<HICON>(it->second);
     }
@@ -196,7 +205,7 @@ HCURSOR StandardCursor(int id)
     static const std::map<int, Qt::CursorShape> shapes{{32512, Qt::ArrowCursor}, {32513, Qt::IBeamCursor},
                                                        {32514, Qt::WaitCursor},  {32515, Qt::CrossCursor},
                                                        {32646, Qt::SizeAllCursor}, {32649, Qt::PointingHandCursor}};
-    static std::map<int, IconObject*> cache;
+    static auto& cache = *new std::map<int, IconObject*>();
     const auto shape = shapes.find(id);
     if (shape == shapes.end()) {
         return nullptr;

@@ -48,6 +48,8 @@ BitmapObject* NewBitmap();
 FontObject* NewFont();
 BrushObject* NewBrush(COLORREF color);
 bool DeleteGdi(void* handle);
+// A handle whose owner went away while a context had it selected is freed when no context holds it.
+void ReleaseSelection(void* handle);
 GdiObject* AsGdi(const void* handle);
 BitmapObject* AsBitmap(const void* handle);
 FontObject* AsFont(const void* handle);
@@ -89,9 +91,10 @@ struct DcState {
     qreal dpr = 1.0;
     int width = 0;  // logical size of the surface (HORZRES/VERTRES)
     int height = 0;
-    CBitmap* bitmap = nullptr; // memory contexts: the selected bitmap object
-    CFont* font = nullptr;
-    CBrush* brush = nullptr;
+    // Selected objects by handle: their C++ objects may be gone while a context still holds them.
+    void* bitmap = nullptr; // memory contexts: the selected bitmap (counted in its selectCount)
+    void* font = nullptr;
+    void* brush = nullptr;
     QFont qfont;
     LOGFONT logFont{};
     COLORREF textColor = RGB(0, 0, 0);

@@ -248,7 +248,9 @@ int LoadStringA(HINSTANCE, UINT nID, char* lpBuffer, int cchBufferMax)
         return 0;
     }
     const int n = std::min(static_cast<int>(text.size()), cchBufferMax - 1);
-    std::memcpy(lpBuffer, text.data(), static_cast<size_t>(n));
+    if (n > 0) {
+        std::memcpy(lpBuffer, text.data(), static_cast<size_t>(n));
+    }
     lpBuffer[n] = '\0';
     return n;
 }
