@@ -412,12 +412,17 @@ COLORREF PixelColor(CWnd* window, int x, int y)
     if (!screen || x < 0 || y < 0 || x >= w->width() || y >= w->height()) {
         return 0xFFFFFFFF;
     }
-    const QPoint at = w->mapTo(top, QPoint(x, y));
-    const QImage image = screen->grabWindow(top->winId(), at.x(), at.y(), 1, 1).toImage();
-    if (image.isNull()) {
+    // The whole window at device pixels: a logical point covers dpr × dpr of them.
+    QImage image = screen->grabWindow(top->winId()).toImage();
+    if (image.size() != top->size() * top->devicePixelRatio()) {
+        // Qt 6.4's offscreen screen grabs a scaled window at the wrong size: render it instead.
+        image = top->grab().toImage();
+    }
+    const QPoint at = w->mapTo(top, QPoint(x, y)) * image.devicePixelRatio();
+    if (!image.rect().contains(at)) {
         return 0xFFFFFFFF;
     }
-    const QColor c = image.pixelColor(0, 0);
+    const QColor c = image.pixelColor(at);
     return RGB(c.red(), c.green(), c.blue());
 }
 
