@@ -135,7 +135,8 @@ bool HandleKey(WindowRecord* rec, QKeyEvent* e, const std::function<bool()>& bas
         baseRan = true;
         result = base();
     });
-    if (!baseRan) {
+    // A key goes to the focused window only, never on to its parent.
+    if (!baseRan || IsWindowKind(rec)) {
         e->accept();
         return true;
     }

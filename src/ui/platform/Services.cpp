@@ -154,14 +154,14 @@ DWORD CWinThread::ResumeThread()
         return 0;
     }
     m_bStarted = true;
-    std::thread worker([this] {
+    // The object may be gone as soon as the thread runs: nothing here touches it after the start.
+    std::thread([this] {
+        m_nThreadID = static_cast<DWORD>(std::hash<std::thread::id>{}(std::this_thread::get_id()));
         m_pfnThreadProc(m_pThreadParams);
         if (m_bAutoDelete) {
             delete this;
         }
-    });
-    m_nThreadID = static_cast<DWORD>(std::hash<std::thread::id>{}(worker.get_id()));
-    worker.detach(); // nobody waits for a worker, as on the classic desktop
+    }).detach(); // nobody waits for a worker, as on the classic desktop
     return 1;
 }
 
