@@ -263,6 +263,18 @@ bool ControlDefault(WindowRecord* rec, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+QString DisplayText(const QString& text)
+{
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar('&') && i + 1 < text.size()) {
+            ++i; // "&x" shows x (underlined on the classic desktop), "&&" shows one "&"
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 bool SetControlText(WindowRecord* rec, const QString& text)
 {
     QWidget* w = rec->outer;
@@ -271,7 +283,7 @@ bool SetControlText(WindowRecord* rec, const QString& text)
     } else if (auto* e = dynamic_cast<QLineEdit*>(w)) {
         e->setText(text);
     } else if (auto* l = dynamic_cast<StaticHost*>(w); l && !l->isPicture) {
-        l->setText(text);
+        l->setText(DisplayText(text)); // the window text keeps its access mark (rec->text)
     } else if (auto* c = dynamic_cast<QComboBox*>(w); c && c->isEditable()) {
         c->setEditText(text);
     } else {
@@ -287,8 +299,6 @@ bool GetControlText(WindowRecord* rec, QString& text)
         text = b->text();
     } else if (auto* e = dynamic_cast<QLineEdit*>(w)) {
         text = e->text();
-    } else if (auto* l = dynamic_cast<StaticHost*>(w); l && !l->isPicture) {
-        text = l->text();
     } else if (auto* c = dynamic_cast<QComboBox*>(w)) {
         text = c->currentText();
     } else {

@@ -1,5 +1,6 @@
 #include "ui/platform/WindowFactory.h"
 
+#include "ui/platform/ControlOps.h"
 #include "ui/platform/Controls.h"
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
@@ -60,18 +61,6 @@ int ResourceIdOf(std::string_view text)
     int id = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
     return ec == std::errc() && end == text.data() + text.size() ? id : 0;
-}
-
-QString WithoutAccessMarks(const QString& text)
-{
-    QString out;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == QChar('&') && i + 1 < text.size()) {
-            ++i;
-        }
-        out += text[i];
-    }
-    return out;
 }
 
 // The height of a drop-down list's box; the template's height is the depth of its dropped list.
@@ -141,7 +130,7 @@ QWidget* MakeStatic(const DialogControl& c, QWidget* parent, QRect& rect)
             rect.setSize(QSize(32, 32));
         }
     } else {
-        label->setText(WithoutAccessMarks(QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size()))));
+        label->setText(DisplayText(QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size()))));
         label->setAlignment((type == SS_CENTER ? Qt::AlignHCenter : type == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft) |
                             Qt::AlignTop);
         label->setWordWrap(true);
@@ -249,6 +238,7 @@ HWND CreateControl(HWND parent, const DialogControl& c)
     widget->setFocusPolicy(kind == WindowKind::Static || kind == WindowKind::Window ? Qt::NoFocus : Qt::StrongFocus);
     rec->outer = widget;
     rec->client = widget;
+    rec->text = QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size()));
     object->m_hWnd = hwnd;
     widget->hide();
     if (kind == WindowKind::ComboBox) {

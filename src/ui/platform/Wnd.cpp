@@ -639,11 +639,9 @@ void CWnd::SetWindowText(const std::string& text)
         return;
     }
     const QString s = QString::fromStdString(text);
-    if (!layer::SetControlText(rec, s)) {
-        rec->text = s;
-        if (!(rec->style & WS_CHILD) && rec->outer) {
-            rec->outer->setWindowTitle(s);
-        }
+    rec->text = s;
+    if (!layer::SetControlText(rec, s) && !(rec->style & WS_CHILD) && rec->outer) {
+        rec->outer->setWindowTitle(s);
     }
 }
 
