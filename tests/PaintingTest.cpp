@@ -244,6 +244,32 @@ TEST(DrawingContext, NinePointGulimIsTwelvePixelsHighAtNinetySixDpi)
     EXPECT_LE(extent.cy, 18);
 }
 
+// Gulim stands for the classic Korean face at every weight but bold: its outlines, emboldened by
+// the renderer, run into one another at 12 pixels, so bold text takes a face with a drawn bold.
+TEST(DrawingContext, GulimResolvesToGulimForTextAndToADrawnBoldFaceForBoldText)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(200, 40, 1, 32, nullptr));
+    dc.SelectObject(&bitmap);
+    CDrawRecorder recorder;
+    for (const int weight : {FW_NORMAL, FW_BOLD}) {
+        LOGFONT lf{};
+        lf.lfHeight = -12;
+        lf.lfWeight = weight;
+        std::string("굴림").copy(lf.lfFaceName, sizeof lf.lfFaceName - 1);
+        CFont font;
+        ASSERT_TRUE(font.CreateFontIndirect(&lf));
+        CFont* previous = dc.SelectObject(&font);
+        dc.TextOut(0, 0, "계산기");
+        dc.SelectObject(previous);
+    }
+    ASSERT_EQ(recorder.Entries().size(), 2u);
+    EXPECT_EQ(recorder.Entries()[0].face, "Baekmuk Gulim");
+    EXPECT_EQ(recorder.Entries()[1].face, "NanumGothic");
+}
+
 TEST(DrawingContext, ASelectedBitmapIsNotDeletedAndReportsItsSize)
 {
     CDC source;

@@ -3,6 +3,7 @@
 #include "ui/platform/GdiObjects.h"
 #include "ui/platform/Wnd.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -317,7 +318,7 @@ void RecordText(DcState* s, const std::string& text, int x, int y)
     CDrawRecorder::Record(DrawnText{text, x, y, s->textColor,
                                     s->logFont.lfHeight < 0 ? -s->logFont.lfHeight : s->qfont.pixelSize(),
                                     s->logFont.lfWeight == 0 ? FW_NORMAL : static_cast<int>(s->logFont.lfWeight),
-                                    s->window});
+                                    QFontInfo(s->qfont).family().toStdString(), s->window});
 }
 
 // Draws one line with its top-left at (x, y) in the context's colours and mode.

@@ -118,6 +118,7 @@ struct DrawnText {
     COLORREF color = 0;
     int fontHeight = 0; // character height in pixels (12 for 9 points at 96 dpi)
     int weight = 0;     // 400 normal, 700 bold
+    std::string face;   // the installed font family that drew it
     HWND window = nullptr; // the window painted
 };
 

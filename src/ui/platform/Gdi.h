@@ -7,6 +7,7 @@ class CDC;
 
 constexpr int FW_DONTCARE = 0;
 constexpr int FW_NORMAL = 400;
+constexpr int FW_SEMIBOLD = 600;
 constexpr int FW_BOLD = 700;
 constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;

@@ -45,6 +45,26 @@ const QStringList& KoreanFamilies()
     return families;
 }
 
+bool HasBoldFace(const QString& family)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+        return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    });
+}
+
+// The same families with those that ship a real bold face first: emboldening Gulim's outlines
+// smears its 12-pixel glyphs into one another, so bold text takes a drawn bold face when one exists.
+const QStringList& KoreanBoldFamilies()
+{
+    static const QStringList families = [] {
+        QStringList ordered = KoreanFamilies();
+        std::stable_partition(ordered.begin(), ordered.end(), HasBoldFace);
+        return ordered;
+    }();
+    return families;
+}
+
 // Faces of the classic Korean desktop that stand for the plain Korean sans serif.
 bool IsClassicKoreanFace(const QString& face)
 {
@@ -141,7 +161,8 @@ QImage LoadResourceImage(int id, qreal dpr)
 QFont FontFromLogFont(const LOGFONT& lf)
 {
     const QString face = QString::fromUtf8(lf.lfFaceName, static_cast<int>(strnlen(lf.lfFaceName, sizeof lf.lfFaceName)));
-    QStringList families = KoreanFamilies();
+    const int weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
+    QStringList families = weight >= FW_SEMIBOLD ? KoreanBoldFamilies() : KoreanFamilies();
     if (!IsClassicKoreanFace(face)) {
         families.prepend(face);
     }
@@ -158,7 +179,7 @@ QFont FontFromLogFont(const LOGFONT& lf)
     } else {
         font.setPixelSize(12);
     }
-    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight, 1, 1000)));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(weight, 1, 1000)));
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
