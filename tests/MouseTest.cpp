@@ -126,6 +126,18 @@ TEST_F(Pointer, MovingStraightOntoANeighbourLeavesOneAndHoversTheOther)
     EXPECT_EQ(m_dlg.m_right.log, std::vector<std::string>{"hover"});
 }
 
+TEST(PointerInANewWindow, TheFirstMoveStraightOntoAButtonStillHovers)
+{
+    // No move over the window before: the button's first move may come before the platform
+    // has marked the pointer as inside it.
+    CPointerDlg dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(kTemplate));
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    ASSERT_TRUE(uitest::MoveOnto(&dlg, kLeft));
+    ASSERT_TRUE(uitest::WaitUntil([&] { return !dlg.m_left.log.empty(); }));
+    EXPECT_EQ(dlg.m_left.log, std::vector<std::string>{"hover"});
+}
+
 TEST_F(Pointer, ALeaveRequestedAwayFromTheWindowArrivesAtOnce)
 {
     TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_dlg.m_left.m_hWnd, 1};

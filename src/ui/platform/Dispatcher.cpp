@@ -366,6 +366,22 @@ void NotePointer(QWidget* widget, const QPoint& globalPos)
     g_lastPointerWidget = widget;
 }
 
+bool PointerIsOver(const WindowRecord* record)
+{
+    QWidget* client = record->client;
+    if (!client || !client->isVisible()) {
+        return false;
+    }
+    if (client->underMouse()) {
+        return true;
+    }
+    // A newly shown window can receive its first move before the platform marks it as under the
+    // pointer: the mouse event being handled went to it, so the pointer is over it.
+    QWidget* last = LastPointerWidget();
+    return last && (last == client || client->isAncestorOf(last)) &&
+           client->rect().contains(client->mapFromGlobal(LastPointerPosition()));
+}
+
 void PointerMovedIn(WindowRecord* record)
 {
     if (!record->trackHover || !record->client) {

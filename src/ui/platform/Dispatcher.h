@@ -48,6 +48,8 @@ QWidget* LastPointerWidget();
 void NotePointer(QWidget* widget, const QPoint& globalPos);
 
 // Mouse tracking (_TrackMouseEvent) bookkeeping, driven by the hosts' events.
+// Whether the pointer is over the window's client area now.
+bool PointerIsOver(const WindowRecord* record);
 void PointerMovedIn(WindowRecord* record);
 void PointerLeft(WindowRecord* record);
 

@@ -30,7 +30,7 @@ BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack)
         }
         return TRUE;
     }
-    const bool over = rec->client->isVisible() && rec->client->underMouse();
+    const bool over = layer::PointerIsOver(rec);
     if (flags & TME_LEAVE) {
         if (over) {
             rec->trackLeave = true;
