@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X server and drives it from outside with real pointer events:
+# the window is 780 x 530 and frameless, each menu button shows its page and title, a press on the
+# skin drags the window (with and without a window manager), the minimise button minimises, and the
+# close button ends the process with status 0.
+# Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR
+set -uo pipefail
+
+program=$1
+bitmaps=$2
+work=$(mktemp -d)
+passed=0
+failed=0
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+check() { # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then
+    passed=$((passed + 1)); echo "ok: $what"
+  else
+    failed=$((failed + 1)); echo "FAILED: $what"
+  fi
+}
+
+# Polls COMMAND every 0.1 s for at most SECONDS seconds.
+wait_for() { # wait_for SECONDS COMMAND...
+  local tries=$(( $1 * 10 )); shift
+  while (( tries-- > 0 )); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+start_xserver() {
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    export DISPLAY=":$n"
+    wait_for 10 xdpyinfo >/dev/null 2>&1 && return 0
+  done
+  echo "no virtual X server could be started"; exit 1
+}
+
+# Starts the program and sets $app (process id) and $win (its window).
+start_program() {
+  QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  win=""
+  wait_for 30 find_window || { echo "the window did not appear"; cat "$work/program.log"; exit 1; }
+  wait_for 10 is_viewable
+  sleep 0.5 # let the first paint land before reading pixels
+}
+find_window() { win=$(xdotool search --onlyvisible --pid "$app" --name '칼로리 계산기' 2>/dev/null | head -n1); [ -n "$win" ]; }
+is_viewable() { xwininfo -id "$win" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+geometry() { xwininfo -id "$win" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'; }
+window_x() { geometry | cut -d' ' -f1; }
+window_y() { geometry | cut -d' ' -f2; }
+
+# Client coordinates are one pixel inside the window (its frame line).
+click_client() { # click_client X Y
+  read -r wx wy _ _ < <(geometry)
+  xdotool mousemove $((wx + 1 + $1)) $((wy + 1 + $2)) sleep 0.3 click 1
+}
+drag_client() { # drag_client X Y DX DY
+  read -r wx wy _ _ < <(geometry)
+  xdotool mousemove $((wx + 1 + $1)) $((wy + 1 + $2)) sleep 0.2 mousedown 1 sleep 0.2 \
+    mousemove_relative -- $(( $3 / 2 )) $(( $4 / 2 )) sleep 0.2 \
+    mousemove_relative -- $(( $3 - $3 / 2 )) $(( $4 - $4 / 2 )) sleep 0.2 mouseup 1
+}
+
+# Differing pixels between the window's title area and title bitmap ID.
+title_difference() { # title_difference ID
+  import -silent -window root -crop "154x31+$(( $(window_x) + 1 + 215 ))+$(( $(window_y) + 1 + 100 ))" +repage \
+    "$work/title.png" 2>/dev/null
+  compare -metric AE "$work/title.png" "$bitmaps/$1.png" null: 2>&1 | cut -d' ' -f1
+}
+title_shows() { [ "$(title_difference "$1")" = 0 ]; }
+
+# Colour of the screen pixel at client point (X, Y), as "r,g,b".
+client_pixel() { # client_pixel X Y
+  import -silent -window root -crop "1x1+$(( $(window_x) + 1 + $1 ))+$(( $(window_y) + 1 + $2 ))" +repage \
+    -depth 8 txt:- 2>/dev/null | sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n1
+}
+client_pixel_is() { [ "$(client_pixel "$1" "$2")" = "$3" ]; }
+# Colour of pixel (X, Y) of bitmap ID, as "r,g,b".
+bitmap_pixel() { # bitmap_pixel ID X Y
+  convert "$bitmaps/$1.png" -crop "1x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n1
+}
+
+moved_by() { # moved_by X0 Y0 DX DY
+  read -r x y _ _ < <(geometry)
+  [ "$x" -eq $(( $1 + $3 )) ] && [ "$y" -eq $(( $2 + $4 )) ]
+}
+
+ends_with_status_zero() {
+  local waited=0
+  while kill -0 "$app" 2>/dev/null && (( waited < 100 )); do sleep 0.1; waited=$((waited + 1)); done
+  kill -0 "$app" 2>/dev/null && return 1
+  wait "$app"
+}
+
+start_xserver
+
+echo "== without a window manager"
+start_program
+check "the window is 780 x 530" bash -c "[ \"\$(xwininfo -id $win | awk '/Width:/{w=\$NF} /Height:/{h=\$NF} END{print w\"x\"h}')\" = 780x530 ]"
+read -r x0 y0 _ _ < <(geometry)
+drag_client 300 20 60 40
+check "a drag on the skin moves the window" wait_for 3 moved_by "$x0" "$y0" 60 40
+click_client 763 10
+check "the close button ends the program with status 0" ends_with_status_zero
+
+echo "== under a window manager"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 10 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+start_program
+check "the window has no frame or title bar" bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'"
+check "the food title shows at start" title_shows 141
+for entry in "1005 142 214" "1006 143 275" "1007 144 336" "1008 145 397" "1004 141 153"; do
+  read -r button title top <<<"$entry"
+  click_client 118 $((top + 23))
+  check "menu button $button shows title $title" wait_for 3 title_shows "$title"
+  case $button in
+    1004) check "the food page shows its header strip" client_pixel_is 225 145 "$(bitmap_pixel 136 10 5)" ;;
+    1007) check "the BMI page shows its first band" client_pixel_is 225 145 "247,243,222" ;;
+  esac
+done
+read -r x0 y0 _ _ < <(geometry)
+drag_client 300 20 -50 30
+check "a drag on the skin moves the window under the window manager" wait_for 3 moved_by "$x0" "$y0" -50 30
+click_client 748 10
+check "the minimise button minimises the window" wait_for 3 bash -c "xprop -id $win WM_STATE | grep -q 'window state: Iconic'"
+restore() {
+  xdotool windowmap "$win" windowactivate "$win" 2>/dev/null
+  wait_for 5 is_viewable
+  sleep 0.5
+}
+restore
+check "the window comes back from the task bar" is_viewable
+xdotool key Escape
+check "Escape on the main window minimises it" wait_for 3 bash -c "xprop -id $win WM_STATE | grep -q 'window state: Iconic'"
+restore
+click_client 763 10
+check "the close button ends the program with status 0" ends_with_status_zero
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
