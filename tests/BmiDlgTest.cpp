@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -204,6 +206,11 @@ struct BmiCase {
     COLORREF color;
 };
 
+void PrintTo(const BmiCase& c, std::ostream* os)
+{
+    *os << c.height << " cm, " << c.weight << " kg, " << (c.sexRadio == kMaleRadio ? "남자" : "여자");
+}
+
 class BmiResultTest : public BmiPageTest, public ::testing::WithParamInterface<BmiCase> {};
 
 TEST_P(BmiResultTest, PaintsTheSentenceOfTheClassInItsColourWithFormulaAndLegend)
@@ -237,7 +244,17 @@ INSTANTIATE_TEST_SUITE_P(
         // A height of 0 divides by zero: an infinite index, obese, written ∞.
         BmiCase{"0", "60", kFemaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed},
         // A huge weight overflows to an infinite index the same way.
-        BmiCase{"1", "1e308", kMaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed}));
+        BmiCase{"1", "1e308", kMaleRadio, "귀하는 BMI 지수가 ∞ 이므로 비만입니다. ", kDarkRed}),
+    [](const ::testing::TestParamInfo<BmiCase>& info) {
+        // e.g. "h170_w65_female_2": readable in the test list, unique by its index.
+        std::string name = std::string("h") + info.param.height + "_w" + info.param.weight +
+                           (info.param.sexRadio == kMaleRadio ? "_male_" : "_female_") + std::to_string(info.index);
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        }
+        return name;
+    });
 
 TEST_F(BmiPageTest, AnIndexOfZeroOrBelowOrNotANumberBringsTheParagraphBack)
 {
