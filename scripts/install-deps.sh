@@ -4,13 +4,15 @@
 set -euo pipefail
 
 run_packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  cmake ninja-build g++
+  qt6-base-dev libgl-dev
   fonts-baekmuk fonts-nanum
 )
+# Tests also need GoogleTest and Benchmark, and for the whole-program test a virtual X server,
+# a window manager, pointer events from outside (xdotool), window queries and screenshots.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool openbox x11-utils x11-apps imagemagick
+  xvfb openbox xdotool x11-utils imagemagick
 )
 
 wanted=("${run_packages[@]}")

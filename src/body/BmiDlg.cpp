@@ -90,7 +90,7 @@ void CBmiDlg::PostNcDestroy() { delete this; }
 BOOL CBmiDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_btnOk.SetBitmapId(138);
+    m_btnOk.SetBitmapId(IDB_BTN_OK);
     return TRUE;
 }
 

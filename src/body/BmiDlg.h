@@ -3,12 +3,13 @@
 // class sentence with the formula and the reference ranges, or a paragraph on obesity while no
 // positive index exists. A child dialog of the main window, built from template 143.
 
+#include "res/Resource.h"
 #include "ui/HoverButton.h"
 #include "ui/platform/Afx.h"
 
 class CBmiDlg : public CDialog {
 public:
-    enum { IDD = 143 };
+    enum { IDD = IDD_BMI };
 
     explicit CBmiDlg(CWnd* pParent = nullptr);
 
