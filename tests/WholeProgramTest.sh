@@ -36,27 +36,37 @@ wait_for() { # wait_for SECONDS COMMAND...
   return 1
 }
 
+# Xvfb picks a free display itself (-displayfd) and writes its number once it accepts clients;
+# -noreset keeps it from resetting between our short-lived clients.
 start_xserver() {
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$n"
-    wait_for 10 xdpyinfo >/dev/null 2>&1 && return 0
-  done
-  echo "no virtual X server could be started"; exit 1
+  Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  if ! wait_for 20 grep -q '^[0-9]' "$work/display"; then
+    echo "no virtual X server could be started"; cat "$work/xvfb.log"; exit 1
+  fi
+  export DISPLAY=":$(head -n1 "$work/display")"
 }
 
 # Starts the program and sets $app (process id) and $win (its window).
 start_program() {
-  QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-  app=$!
-  pids+=("$app")
-  win=""
-  wait_for 30 find_window || { echo "the window did not appear"; cat "$work/program.log"; exit 1; }
+  local attempt
+  for attempt in 1 2; do
+    QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    win=""
+    wait_for 30 window_or_exit
+    [ -n "$win" ] && break
+    # A program that could not reach the X server says so and exits; that is the machine, not the program.
+    if [ "$attempt" = 1 ] && grep -q 'could not connect to display' "$work/program.log"; then
+      echo "note: the X server refused the first connection; trying once more"; sleep 1; continue
+    fi
+    echo "the window did not appear"; cat "$work/program.log"; cat "$work/xvfb.log"; exit 1
+  done
   wait_for 10 is_viewable
   sleep 0.5 # let the first paint land before reading pixels
 }
+window_or_exit() { find_window || ! kill -0 "$app" 2>/dev/null; }
 find_window() { win=$(xdotool search --onlyvisible --pid "$app" --name '칼로리 계산기' 2>/dev/null | head -n1); [ -n "$win" ]; }
 is_viewable() { xwininfo -id "$win" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
