@@ -50,7 +50,7 @@ start_xserver() {
 # Starts the program and sets $app (process id) and $win (its window).
 start_program() {
   local attempt
-  for attempt in 1 2; do
+  for attempt in 1 2 3; do
     QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
     app=$!
     pids+=("$app")
@@ -58,8 +58,8 @@ start_program() {
     wait_for 30 window_or_exit
     [ -n "$win" ] && break
     # A program that could not reach the X server says so and exits; that is the machine, not the program.
-    if [ "$attempt" = 1 ] && grep -q 'could not connect to display' "$work/program.log"; then
-      echo "note: the X server refused the first connection; trying once more"; sleep 1; continue
+    if [ "$attempt" -lt 3 ] && grep -q 'could not connect to display' "$work/program.log"; then
+      echo "note: the X server refused the connection; trying again"; sleep 2; continue
     fi
     echo "the window did not appear"; cat "$work/program.log"; cat "$work/xvfb.log"; exit 1
   done
