@@ -284,4 +284,19 @@ TEST(WindowMessage, TheSystemMenuHasTheStandardEntriesAndWhatTheProgramAppends)
     EXPECT_EQ(wnd.GetSystemMenu(FALSE)->GetMenuItemCount(), standard);
 }
 
+TEST(WindowMessage, MenuStatesTellSeparatorsAndGrayedEntriesByPositionOrCommand)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 1, "열기");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING | MF_GRAYED, 2, "닫기");
+    EXPECT_EQ(menu.GetMenuState(1, MF_BYCOMMAND), MF_STRING);
+    EXPECT_EQ(menu.GetMenuState(1, MF_BYPOSITION), MF_SEPARATOR);
+    EXPECT_EQ(menu.GetMenuState(2, MF_BYCOMMAND), MF_GRAYED);
+    EXPECT_EQ(menu.GetMenuString(2, MF_BYPOSITION), "닫기");
+    EXPECT_EQ(menu.GetMenuState(3, MF_BYPOSITION), static_cast<UINT>(-1));
+    EXPECT_EQ(menu.GetMenuState(7, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
 } // namespace

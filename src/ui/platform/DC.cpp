@@ -1,90 +1,13 @@
 #include "ui/platform/DC.h"
 
-#include "ui/platform/GdiObjects.h"
+#include "ui/platform/DrawRecorder.h"
+#include "ui/platform/DcState.h"
 #include "ui/platform/Wnd.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
 
 #include <algorithm>
-#include <unordered_set>
-
-namespace layer {
-namespace {
-
-std::unordered_set<const void*>& LiveDcs()
-{
-    static auto* live = new std::unordered_set<const void*>();
-    return *live;
-}
-
-HDC Track(DcState* state)
-{
-    LiveDcs().insert(state);
-    return reinterpret_cast<HDC>(state);
-}
-
-} // namespace
-
-QPainter* DcState::Paint()
-{
-    if (!memory) {
-        return painter;
-    }
-    if (!ownedPainter) {
-        BitmapObject* surface = Surface();
-        if (!surface) {
-            return nullptr;
-        }
-        ownedPainter = std::make_unique<QPainter>(&surface->image);
-        painter = ownedPainter.get();
-    }
-    return painter;
-}
-
-void DcState::Flush()
-{
-    if (memory && ownedPainter) {
-        ownedPainter->end();
-        ownedPainter.reset();
-        painter = nullptr;
-    }
-}
-
-BitmapObject* DcState::Surface() const { return AsBitmap(bitmap); }
-
-HDC NewWindowDc(QPainter* painter, HWND window, int width, int height)
-{
-    auto* state = new DcState();
-    state->painter = painter;
-    state->window = window;
-    state->width = width;
-    state->height = height;
-    state->font = StockFont()->m_hObject;
-    state->brush = StockWhiteBrush()->m_hObject;
-    state->qfont = FontFromLogFont(DialogLogFont());
-    state->logFont = DialogLogFont();
-    return Track(state);
-}
-
-void DeleteDc(HDC hdc)
-{
-    DcState* state = AsDc(hdc);
-    if (!state) {
-        return;
-    }
-    state->Flush();
-    ReleaseSelection(state->bitmap);
-    LiveDcs().erase(state);
-    delete state;
-}
-
-DcState* AsDc(HDC hdc)
-{
-    return hdc && LiveDcs().count(hdc) ? reinterpret_cast<DcState*>(hdc) : nullptr;
-}
-
-} // namespace layer
 
 using layer::AsDc;
 using layer::DcState;
@@ -152,7 +75,7 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC)
     state->brush = layer::StockWhiteBrush()->m_hObject;
     state->qfont = layer::FontFromLogFont(layer::DialogLogFont());
     state->logFont = layer::DialogLogFont();
-    m_hDC = m_hAttribDC = layer::Track(state);
+    m_hDC = m_hAttribDC = layer::NewDc(state);
     SelectObject(layer::StockBitmap());
     return TRUE;
 }
@@ -491,40 +414,5 @@ CPaintDC::~CPaintDC()
     Detach();
     if (CWnd* wnd = CWnd::FromHandle(m_hWnd)) {
         wnd->EndPaint(&m_ps);
-    }
-}
-
-// CDrawRecorder
-
-namespace {
-CDrawRecorder* g_recorder = nullptr;
-}
-
-CDrawRecorder::CDrawRecorder() : m_previous(g_recorder) { g_recorder = this; }
-
-CDrawRecorder::~CDrawRecorder() { g_recorder = m_previous; }
-
-std::vector<DrawnText> CDrawRecorder::EntriesFor(HWND window) const
-{
-    std::vector<DrawnText> out;
-    std::copy_if(m_entries.begin(), m_entries.end(), std::back_inserter(out),
-                 [window](const DrawnText& e) { return e.window == window; });
-    return out;
-}
-
-const DrawnText* CDrawRecorder::FindLast(const std::string& text) const
-{
-    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
-        if (it->text == text) {
-            return &*it;
-        }
-    }
-    return nullptr;
-}
-
-void CDrawRecorder::Record(DrawnText entry)
-{
-    if (g_recorder) {
-        g_recorder->m_entries.push_back(std::move(entry));
     }
 }

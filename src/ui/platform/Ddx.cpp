@@ -4,7 +4,7 @@
 #include "ui/platform/ControlOps.h"
 #include "ui/platform/DialogKeys.h"
 #include "ui/platform/Dispatcher.h"
-#include "ui/platform/Services.h"
+#include "ui/platform/MessageBoxes.h"
 #include "ui/platform/WindowRegistry.h"
 
 #include <charconv>
@@ -186,16 +186,20 @@ void CDataExchange::Fail()
     throw ExchangeStopped{};
 }
 
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+namespace layer {
+
+BOOL ExchangeData(CWnd* wnd, BOOL bSaveAndValidate)
 {
-    CDataExchange dx(this, bSaveAndValidate);
+    CDataExchange dx(wnd, bSaveAndValidate);
     try {
-        DoDataExchange(&dx);
+        wnd->DoDataExchange(&dx);
     } catch (const ExchangeStopped&) {
         return FALSE;
     }
     return TRUE;
 }
+
+} // namespace layer
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {

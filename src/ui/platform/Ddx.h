@@ -46,3 +46,8 @@ BOOL ParseDdxInt(const std::string& text, int& value);
 BOOL ParseDdxDouble(const std::string& text, double& value);
 std::string FormatDdxInt(int value);
 std::string FormatDdxDouble(double value);
+
+namespace layer {
+// Runs the window's DoDataExchange, as CWnd::UpdateData does; FALSE when a field failed.
+BOOL ExchangeData(CWnd* wnd, BOOL bSaveAndValidate);
+} // namespace layer

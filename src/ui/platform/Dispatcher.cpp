@@ -1,17 +1,14 @@
 #include "ui/platform/Dispatcher.h"
 
-#include "ui/platform/Menu.h"
-#include "ui/platform/MenuBuilder.h"
+#include "ui/platform/MouseTracking.h"
+#include "ui/platform/SystemMenu.h"
+#include "ui/platform/WindowMove.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWheelEvent>
-#include <QWindow>
 
 #include <vector>
 
@@ -30,9 +27,6 @@ std::vector<Frame>& Frames()
     thread_local std::vector<Frame> frames;
     return frames;
 }
-
-QPoint g_lastPointer;
-QPointer<QWidget> g_lastPointerWidget;
 
 UINT MouseFlags(const QMouseEvent* e)
 {
@@ -79,17 +73,8 @@ bool HandleMouse(QWidget* widget, WindowRecord* rec, QMouseEvent* e, const std::
     const QPoint global = e->globalPosition().toPoint();
     NotePointer(widget, global);
     const HWND hwnd = rec->hwnd;
-
-    // A window move that the window manager refused: the layer moves the window while the button is held.
-    if (WindowRecord* top = TopLevelOf(rec); top && top->manualMove) {
-        if (e->type() == QEvent::MouseMove && (e->buttons() & Qt::LeftButton)) {
-            top->outer->move(global - top->moveGrabOffset);
-            return true;
-        }
-        if (e->type() == QEvent::MouseButtonRelease || !(e->buttons() & Qt::LeftButton)) {
-            top->manualMove = false;
-            return true;
-        }
+    if (FollowWindowMove(rec, e)) {
+        return true;
     }
 
     const UINT message = MouseMessage(e->type(), e->button());
@@ -355,107 +340,6 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
         return true;
     }
     return false;
-}
-
-QPoint LastPointerPosition() { return g_lastPointer; }
-QWidget* LastPointerWidget() { return g_lastPointerWidget.data(); }
-
-void NotePointer(QWidget* widget, const QPoint& globalPos)
-{
-    g_lastPointer = globalPos;
-    g_lastPointerWidget = widget;
-}
-
-bool PointerIsOver(const WindowRecord* record)
-{
-    QWidget* client = record->client;
-    if (!client || !client->isVisible()) {
-        return false;
-    }
-    if (client->underMouse()) {
-        return true;
-    }
-    // A newly shown window can receive its first move before the platform marks it as under the
-    // pointer: the mouse event being handled went to it, so the pointer is over it.
-    QWidget* last = LastPointerWidget();
-    return last && (last == client || client->isAncestorOf(last)) &&
-           client->rect().contains(client->mapFromGlobal(LastPointerPosition()));
-}
-
-void PointerMovedIn(WindowRecord* record)
-{
-    if (!record->trackHover || !record->client) {
-        return;
-    }
-    if (!record->hoverTimer) {
-        record->hoverTimer = new QTimer(record->client);
-        record->hoverTimer->setSingleShot(true);
-        const HWND hwnd = record->hwnd;
-        QObject::connect(record->hoverTimer, &QTimer::timeout, [hwnd] {
-            WindowRecord* r = Find(hwnd);
-            if (!r || !r->trackHover || !r->client) {
-                return;
-            }
-            r->trackHover = false;
-            const QPoint pos = r->client->mapFromGlobal(LastPointerPosition());
-            Send(hwnd, WM_MOUSEHOVER, 0, MAKELPARAM(pos.x(), pos.y()));
-        });
-    }
-    record->hoverTimer->start(record->hoverTimeMs); // restarted by every move: the pointer must rest
-}
-
-void PointerLeft(WindowRecord* record)
-{
-    if (record->hoverTimer) {
-        record->hoverTimer->stop();
-    }
-    record->trackHover = false;
-    if (record->trackLeave) {
-        record->trackLeave = false;
-        Send(record->hwnd, WM_MOUSELEAVE);
-    }
-}
-
-WindowRecord* TopLevelOf(WindowRecord* record)
-{
-    while (record && (record->style & WS_CHILD)) {
-        record = Find(record->parent);
-    }
-    return record;
-}
-
-void ShowSystemMenu(HWND hwnd, const QPoint& globalPos)
-{
-    WindowRecord* rec = Find(hwnd);
-    CMenu* menu = rec && rec->wnd ? rec->wnd->GetSystemMenu(FALSE) : nullptr;
-    if (!menu || !rec->outer) {
-        return;
-    }
-    QMenu* popup = BuildMenu(menu->m_hMenu, rec->outer, [hwnd, globalPos](UINT id) {
-        Post(hwnd, WM_SYSCOMMAND, id, MAKELPARAM(globalPos.x(), globalPos.y()));
-    });
-    const bool iconic = rec->outer->isMinimized() || rec->outer->isMaximized();
-    for (QAction* action : popup->actions()) {
-        if (action->data().toUInt() == SC_RESTORE) {
-            action->setEnabled(iconic);
-        }
-    }
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->popup(globalPos);
-}
-
-void StartWindowMove(HWND hwnd)
-{
-    WindowRecord* top = TopLevelOf(Find(hwnd));
-    if (!top || !top->outer || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-        return;
-    }
-    QWindow* window = top->outer->windowHandle();
-    if (window && window->startSystemMove()) {
-        return;
-    }
-    top->manualMove = true;
-    top->moveGrabOffset = LastPointerPosition() - top->outer->frameGeometry().topLeft();
 }
 
 } // namespace layer

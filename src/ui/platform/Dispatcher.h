@@ -9,7 +9,6 @@
 
 class QEvent;
 class QKeyEvent;
-class QMouseEvent;
 class QObject;
 class QWidget;
 
@@ -41,23 +40,5 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* event);
 bool ShiftHeld();
 // The classic key code of a Qt key, 0 when there is none.
 UINT VirtualKey(int qtKey);
-
-// The pointer's last known position (screen coordinates) and the widget that last had a mouse event.
-QPoint LastPointerPosition();
-QWidget* LastPointerWidget();
-void NotePointer(QWidget* widget, const QPoint& globalPos);
-
-// Mouse tracking (_TrackMouseEvent) bookkeeping, driven by the hosts' events.
-// Whether the pointer is over the window's client area now.
-bool PointerIsOver(const WindowRecord* record);
-void PointerMovedIn(WindowRecord* record);
-void PointerLeft(WindowRecord* record);
-
-// The top-level window record of a window.
-WindowRecord* TopLevelOf(WindowRecord* record);
-// Shows the window's system menu at a screen position.
-void ShowSystemMenu(HWND hwnd, const QPoint& globalPos);
-// Starts moving the top-level window with the pointer (the window manager's move, else our own).
-void StartWindowMove(HWND hwnd);
 
 } // namespace layer

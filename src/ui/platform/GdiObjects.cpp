@@ -1,7 +1,7 @@
 #include "ui/platform/GdiObjects.h"
 
 #include "res/IconImages.h"
-#include "ui/platform/Mouse.h"
+
 #include "ui/platform/Resources.h"
 
 #include <QFontDatabase>
@@ -244,6 +244,7 @@ IconObject* AsIcon(HICON handle) { return reinterpret_cast<IconObject*>(handle);
 
 QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 CFont* StockFont()
 {

@@ -1,7 +1,7 @@
 #include "ui/platform/HostWidgets.h"
 
 #include "ui/platform/Controls.h"
-#include "ui/platform/DC.h"
+#include "ui/platform/DcState.h"
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
 

@@ -1,9 +1,5 @@
 #include "ui/platform/Menu.h"
 
-#include "ui/platform/MenuBuilder.h"
-
-#include <QMenu>
-
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -31,6 +27,23 @@ std::unordered_set<const void*>& LiveMenus()
 MenuObject* AsMenu(HMENU h)
 {
     return h && LiveMenus().count(h) ? reinterpret_cast<MenuObject*>(h) : nullptr;
+}
+
+// An entry by position (MF_BYPOSITION) or by command id, or null.
+const MenuItem* FindItem(const MenuObject* m, UINT nIDItem, UINT nFlags)
+{
+    if (!m) {
+        return nullptr;
+    }
+    if (nFlags & MF_BYPOSITION) {
+        return nIDItem < m->items.size() ? &m->items[nIDItem] : nullptr;
+    }
+    for (const MenuItem& item : m->items) {
+        if (!(item.flags & MF_SEPARATOR) && item.id == nIDItem) {
+            return &item;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -114,40 +127,12 @@ UINT CMenu::GetMenuItemID(int nPos) const
 
 std::string CMenu::GetMenuString(UINT nIDItem, UINT nFlags) const
 {
-    MenuObject* m = AsMenu(m_hMenu);
-    if (!m) {
-        return {};
-    }
-    if (nFlags & MF_BYPOSITION) {
-        return nIDItem < m->items.size() ? m->items[nIDItem].text : std::string();
-    }
-    for (const MenuItem& item : m->items) {
-        if (!(item.flags & MF_SEPARATOR) && item.id == nIDItem) {
-            return item.text;
-        }
-    }
-    return {};
+    const MenuItem* item = FindItem(AsMenu(m_hMenu), nIDItem, nFlags);
+    return item ? item->text : std::string();
 }
 
-namespace layer {
-
-QMenu* BuildMenu(HMENU menu, QWidget* parent, std::function<void(UINT)> onChoose)
+UINT CMenu::GetMenuState(UINT nIDItem, UINT nFlags) const
 {
-    auto* popup = new QMenu(parent);
-    if (MenuObject* m = AsMenu(menu)) {
-        for (const MenuItem& item : m->items) {
-            if (item.flags & MF_SEPARATOR) {
-                popup->addSeparator();
-                continue;
-            }
-            QAction* action = popup->addAction(QString::fromStdString(item.text));
-            action->setData(item.id);
-            action->setEnabled(!(item.flags & (MF_GRAYED | MF_DISABLED)));
-            const UINT id = item.id;
-            QObject::connect(action, &QAction::triggered, popup, [onChoose, id] { onChoose(id); });
-        }
-    }
-    return popup;
+    const MenuItem* item = FindItem(AsMenu(m_hMenu), nIDItem, nFlags);
+    return item ? item->flags & ~MF_BYPOSITION : static_cast<UINT>(-1);
 }
-
-} // namespace layer

@@ -32,4 +32,6 @@ public:
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const; // 0 for a separator, -1 (as UINT) for a bad position
     std::string GetMenuString(UINT nIDItem, UINT nFlags) const;
+    // The entry's flags (MF_SEPARATOR, MF_GRAYED …), -1 (as UINT) when there is no such entry.
+    UINT GetMenuState(UINT nIDItem, UINT nFlags) const;
 };

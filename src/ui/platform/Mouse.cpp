@@ -1,6 +1,7 @@
 #include "ui/platform/Mouse.h"
 
 #include "ui/platform/Dispatcher.h"
+#include "ui/platform/MouseTracking.h"
 #include "ui/platform/GdiObjects.h"
 
 #include <QApplication>

@@ -1,25 +1,18 @@
 #include "ui/platform/Services.h"
 
-#include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Resources.h"
-#include "ui/platform/WinApp.h"
-#include "ui/platform/WindowRegistry.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QUrl>
 
 #include <cstring>
 #include <filesystem>
 #include <mutex>
-#include <thread>
 
 namespace {
 
 std::mutex g_handlerMutex;
-MessageBoxHandler g_messageBoxHandler;
 ShellOpenHandler g_shellOpenHandler;
 
 DWORD CopyPath(const std::string& path, DWORD size, char* buffer)
@@ -43,127 +36,6 @@ std::string ExecutablePath()
 }
 
 } // namespace
-
-namespace layer {
-
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
-{
-    MessageBoxHandler handler;
-    {
-        const std::lock_guard lock(g_handlerMutex);
-        handler = g_messageBoxHandler;
-    }
-    if (handler) {
-        return handler(text, type);
-    }
-    if (!QApplication::instance()) {
-        return IDOK;
-    }
-    const std::string title = !caption.empty() ? caption : AfxGetApp() ? AfxGetApp()->GetAppTitle() : ExecutablePath();
-    QWidget* parent = nullptr;
-    if (WindowRecord* rec = Find(owner); rec && rec->outer) {
-        parent = rec->outer->window();
-    } else {
-        parent = QApplication::activeWindow();
-    }
-    QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(title));
-    box.setText(QString::fromStdString(text));
-    switch (type & 0xF0) {
-    case MB_ICONHAND:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MB_ICONQUESTION:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case MB_ICONEXCLAMATION:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MB_ICONASTERISK:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    switch (type & 0x0F) {
-    case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return IDCANCEL;
-    case QMessageBox::Yes:
-        return IDYES;
-    case QMessageBox::No:
-        return IDNO;
-    default:
-        return IDOK;
-    }
-}
-
-} // namespace layer
-
-int AfxMessageBox(const std::string& text, UINT nType, UINT)
-{
-    return layer::ShowMessageBox(nullptr, text, {}, nType);
-}
-
-int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
-{
-    return AfxMessageBox(AfxLoadString(nIDPrompt), nType, nIDHelp);
-}
-
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
-{
-    const std::lock_guard lock(g_handlerMutex);
-    return std::exchange(g_messageBoxHandler, std::move(handler));
-}
-
-CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT, DWORD dwCreateFlags,
-                           void*)
-{
-    if (!pfnThreadProc) {
-        return nullptr;
-    }
-    auto* thread = new CWinThread();
-    thread->m_pfnThreadProc = pfnThreadProc;
-    thread->m_pThreadParams = pParam;
-    thread->SetThreadPriority(nPriority);
-    if (!(dwCreateFlags & CREATE_SUSPENDED)) {
-        thread->ResumeThread();
-    }
-    return thread;
-}
-
-BOOL CWinThread::SetThreadPriority(int nPriority)
-{
-    m_nPriority = nPriority;
-    return TRUE;
-}
-
-DWORD CWinThread::ResumeThread()
-{
-    if (m_bStarted || !m_pfnThreadProc) {
-        return 0;
-    }
-    m_bStarted = true;
-    // The object may be gone as soon as the thread runs: nothing here touches it after the start.
-    std::thread([this] {
-        m_nThreadID = static_cast<DWORD>(std::hash<std::thread::id>{}(std::this_thread::get_id()));
-        m_pfnThreadProc(m_pThreadParams);
-        if (m_bAutoDelete) {
-            delete this;
-        }
-    }).detach(); // nobody waits for a worker, as on the classic desktop
-    return 1;
-}
 
 BOOL ShellOpen(const std::string& url)
 {

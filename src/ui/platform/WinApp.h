@@ -1,39 +1,12 @@
 #pragma once
-// The application object, threads and the entry point. The program's main() (Qt-free) calls AfxWinMain,
+// The application object and the entry point. The program's main() (Qt-free) calls AfxWinMain,
 // which creates the windowing application, runs the one CWinApp's InitInstance and answers the exit status.
 
-#include "ui/platform/Types.h"
+#include "ui/platform/Thread.h"
 
 #include <string>
 
 class CWnd;
-
-class CWinThread {
-public:
-    CWinThread() = default;
-    CWinThread(const CWinThread&) = delete;
-    CWinThread& operator=(const CWinThread&) = delete;
-    virtual ~CWinThread() = default;
-
-    CWnd* m_pMainWnd = nullptr;
-    BOOL m_bAutoDelete = TRUE; // a worker thread's object is deleted when the thread ends
-    DWORD m_nThreadID = 0;
-
-    virtual BOOL InitInstance() { return FALSE; }
-    virtual int ExitInstance() { return 0; }
-    CWnd* GetMainWnd() const { return m_pMainWnd; }
-    BOOL SetThreadPriority(int nPriority); // recorded; the desktop schedules all threads alike
-    int GetThreadPriority() const { return m_nPriority; }
-    DWORD ResumeThread(); // starts a worker created with CREATE_SUSPENDED; 1 then, 0 if already running
-
-    // A worker thread's function and argument (AfxBeginThread).
-    UINT (*m_pfnThreadProc)(LPVOID) = nullptr;
-    LPVOID m_pThreadParams = nullptr;
-
-private:
-    int m_nPriority = 0;
-    bool m_bStarted = false;
-};
 
 class CWinApp : public CWinThread {
 public:

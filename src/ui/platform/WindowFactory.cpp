@@ -5,6 +5,7 @@
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
 #include "ui/platform/HostWidgets.h"
+#include "ui/platform/ListCtrl.h"
 
 #include <QButtonGroup>
 #include <QHeaderView>

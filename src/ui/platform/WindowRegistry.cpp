@@ -98,4 +98,12 @@ QWidget* OuterWidget(HWND hwnd)
     return r ? r->outer.data() : nullptr;
 }
 
+WindowRecord* TopLevelOf(WindowRecord* record)
+{
+    while (record && (record->style & WS_CHILD)) {
+        record = Find(record->parent);
+    }
+    return record;
+}
+
 } // namespace layer

@@ -83,6 +83,8 @@ WindowRecord* FindByWidget(const QObject* widget);
 void TagWidget(QWidget* widget, HWND hwnd);
 // Children of a window in creation order (template order for a dialog's controls).
 std::vector<WindowRecord*> ChildrenOf(HWND hwnd);
+// The top-level window record of a window.
+WindowRecord* TopLevelOf(WindowRecord* record);
 // Every live window (for shutting down).
 std::vector<HWND> AllWindows();
 

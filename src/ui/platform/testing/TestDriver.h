@@ -5,6 +5,7 @@
 // controls' own behaviour. Every wait is bounded.
 
 #include "ui/platform/Afx.h"
+#include "ui/platform/DrawRecorder.h"
 
 #include <functional>
 #include <string>

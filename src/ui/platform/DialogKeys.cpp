@@ -1,0 +1,94 @@
+#include "ui/platform/DialogKeys.h"
+
+#include "ui/platform/ControlOps.h"
+#include "ui/platform/Dispatcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+
+#include <vector>
+
+using layer::Find;
+using layer::WindowRecord;
+
+namespace {
+
+bool IsFocusable(const WindowRecord* r)
+{
+    return (r->style & WS_TABSTOP) && r->outer && r->outer->isVisible() && r->outer->isEnabled();
+}
+
+} // namespace
+
+namespace layer {
+
+void FocusControl(HWND control)
+{
+    WindowRecord* rec = Find(control);
+    if (!rec || !rec->client) {
+        return;
+    }
+    rec->client->setFocus(Qt::TabFocusReason);
+    if (auto* edit = dynamic_cast<QLineEdit*>(rec->client.data())) {
+        edit->selectAll();
+    }
+}
+
+void MoveDialogFocus(HWND dialog, bool forward)
+{
+    std::vector<WindowRecord*> stops;
+    for (WindowRecord* r : ChildrenOf(dialog)) {
+        if (IsFocusable(r)) {
+            stops.push_back(r);
+        }
+    }
+    if (stops.empty()) {
+        return;
+    }
+    // Where the focus is now: the tab stop that is or contains the focused window.
+    int current = -1;
+    if (QWidget* focus = QApplication::focusWidget()) {
+        for (size_t i = 0; i < stops.size(); ++i) {
+            if (stops[i]->outer == focus || stops[i]->outer->isAncestorOf(focus)) {
+                current = static_cast<int>(i);
+            }
+        }
+    }
+    const int n = static_cast<int>(stops.size());
+    const int next = current < 0 ? (forward ? 0 : n - 1) : (current + (forward ? 1 : n - 1)) % n;
+    FocusControl(stops[static_cast<size_t>(next)]->hwnd);
+}
+
+BOOL HandleDialogKey(CWnd* dialog, MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN) {
+        return FALSE;
+    }
+    CWnd* target = CWnd::FromHandle(pMsg->hwnd);
+    if (pMsg->hwnd != dialog->m_hWnd && !dialog->IsChild(target)) {
+        return FALSE;
+    }
+    switch (pMsg->wParam) {
+    case VK_TAB:
+        MoveDialogFocus(dialog->m_hWnd, !ShiftHeld());
+        return TRUE;
+    case VK_RETURN:
+        // The focused push button is pressed; elsewhere Enter is the OK command.
+        if (WindowRecord* r = Find(pMsg->hwnd); r && IsPushButton(r)) {
+            if (auto* button = dynamic_cast<QAbstractButton*>(r->outer.data())) {
+                button->click();
+            }
+            return TRUE;
+        }
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return TRUE;
+    case VK_ESCAPE:
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace layer
