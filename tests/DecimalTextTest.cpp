@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The compiled resources: every picture the program draws is there with the size its button or
 // place needs, as an intact PNG, and the strings read exactly.
 
-#include "res/IconImages.h"
 #include "res/Resource.h"
 #include "ui/platform/Resources.h"
 

@@ -1,6 +1,6 @@
 #include "body/Bmi.h"
 
-#include "app/DecimalText.h"
+#include "text/DecimalText.h"
 
 double ComputeBmi(double heightCm, double weightKg)
 {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/DecimalText.h"
+#include "text/DecimalText.h"
 
 double MinimumKcal(int sexIndex, double heightCm, double weightKg, int ageYears)
 {

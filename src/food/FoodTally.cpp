@@ -1,6 +1,6 @@
 #include "food/FoodTally.h"
 
-#include "app/DecimalText.h"
+#include "text/DecimalText.h"
 
 bool CFoodTally::Select(int row, int dishEntry, int portionEntry)
 {

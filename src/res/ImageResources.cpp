@@ -1,8 +1,6 @@
 // Lookups of the compiled pictures by resource id.
 
 #include "res/EmbeddedImages.h"
-#include "res/IconImages.h"
-
 #include "ui/platform/Resources.h"
 
 #include <algorithm>

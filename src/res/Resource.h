@@ -2,7 +2,7 @@
 // Named ids of the program's bitmaps, icon and strings, for the program's code to use.
 
 // Icon
-inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (res/IconImages.h)
+inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (IconImages in ui/platform/Resources.h)
 
 // Bitmaps (ids 135, 137 and 140 are not pictures)
 inline constexpr int IDB_SKIN = 129;               // 780 x 530 main-window face

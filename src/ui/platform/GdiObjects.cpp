@@ -1,7 +1,5 @@
 #include "ui/platform/GdiObjects.h"
 
-#include "res/IconImages.h"
-
 #include "ui/platform/Resources.h"
 
 #include <QFontDatabase>

@@ -15,8 +15,11 @@ struct ImageResource {
 // Bitmap resource `id`, or nullptr when the program has none with that id.
 const ImageResource* FindBitmapResource(int id);
 
-// Icon resource `id`, or nullptr.
+// Icon resource `id` (its largest image), or nullptr.
 const ImageResource* FindIconResource(int id);
+// Every image of icon `id` from the smallest to the largest (16 to 256 px squares for the program icon),
+// for windows that pick the best size themselves; an empty span when there is no such icon.
+std::span<const ImageResource> IconImages(int id);
 
 // String table entry `id` (UTF-8), or an empty view when there is none.
 std::string_view FindStringResource(int id);
