@@ -3,6 +3,7 @@
 
 #include "body/BandControlColor.h"
 #include "body/BmiDlg.h"
+#include "res/Resource.h"
 #include "ui/SkinColors.h"
 #include "ui/platform/Afx.h"
 #include "ui/platform/testing/TestDriver.h"
@@ -18,11 +19,11 @@
 
 namespace {
 
-constexpr int kHeightEdit = 1026;
-constexpr int kWeightEdit = 1019;
-constexpr int kMaleRadio = 1024;
-constexpr int kFemaleRadio = 1025;
-constexpr int kOkButton = 1022;
+constexpr int kHeightEdit = IDC_HEIGHT;
+constexpr int kWeightEdit = IDC_WEIGHT;
+constexpr int kMaleRadio = IDC_MALE;
+constexpr int kFemaleRadio = IDC_FEMALE;
+constexpr int kOkButton = IDC_OK;
 
 constexpr COLORREF kGreen = RGB(0, 192, 0);
 constexpr COLORREF kDarkRed = RGB(192, 0, 0);
@@ -435,9 +436,9 @@ TEST_F(BmiPageTest, ColouringRoutineHoldsOneBrushOfTheListedBandColour)
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
     CBrush standard(RGB(1, 2, 3));
-    const BandControl waistHip[] = {{1027, kBandColorEven}, {1028, kBandColorEven}, {1024, kBandColorEven},
-                                    {1025, kBandColorEven}, {1033, kBandColorOdd},  {1034, kBandColorOdd}};
-    const BandControl bmi[] = {{1024, kBandColorOdd}, {1025, kBandColorOdd}};
+    const BandControl waistHip[] = {{IDC_WAIST_INCH, kBandColorEven}, {IDC_WAIST_CM, kBandColorEven}, {IDC_MALE, kBandColorEven},
+                                    {IDC_FEMALE, kBandColorEven}, {IDC_HIP_INCH, kBandColorOdd}, {IDC_HIP_CM, kBandColorOdd}};
+    const BandControl bmi[] = {{IDC_MALE, kBandColorOdd}, {IDC_FEMALE, kBandColorOdd}};
     CWnd* male = m_page->GetDlgItem(kMaleRadio);
     CWnd* height = m_page->GetDlgItem(kHeightEdit);
 

@@ -222,9 +222,9 @@ TEST_F(MainWindowTest, PlacesButtonsAndChildrenInPixels)
         CRect rect;
     };
     const Case buttons[] = {
-        {1000, {702, 99, 780, 162}},  {1001, {702, 162, 780, 225}}, {1002, {702, 225, 780, 288}},
-        {1003, {702, 288, 780, 351}}, {1004, {65, 153, 171, 200}},  {1005, {65, 214, 171, 261}},
-        {1006, {65, 275, 171, 322}},  {1007, {65, 336, 171, 383}},  {1008, {65, 397, 171, 444}},
+        {IDC_DIARY, {702, 99, 780, 162}},  {IDC_BODY, {702, 162, 780, 225}}, {IDC_RELAY, {702, 225, 780, 288}},
+        {IDC_MALL, {702, 288, 780, 351}}, {IDC_MENU_FOOD, {65, 153, 171, 200}},  {IDC_MENU_EXERCISE, {65, 214, 171, 261}},
+        {IDC_MENU_RECOMMEND, {65, 275, 171, 322}},  {IDC_MENU_BMI, {65, 336, 171, 383}},  {IDC_MENU_WAISTHIP, {65, 397, 171, 444}},
         // Close and minimise keep their template places, (433, 3) and (424, 3) dialog units.
         {1, {757, 4, 770, 17}},       {2, {742, 4, 755, 17}},
     };
@@ -336,14 +336,14 @@ TEST_F(MainWindowTest, HandOverTheLogoAndTheCursorFromFirstEntryOutside)
 TEST_F(MainWindowTest, EachTabOpensItsLinkOncePerPress)
 {
     const std::pair<int, LinkId> tabs[] = {
-        {1000, LinkId::Diary}, {1001, LinkId::Body}, {1002, LinkId::Relay}, {1003, LinkId::Mall}};
+        {IDC_DIARY, LinkId::Diary}, {IDC_BODY, LinkId::Body}, {IDC_RELAY, LinkId::Relay}, {IDC_MALL, LinkId::Mall}};
     std::vector<std::string> expected;
     for (const auto& [id, link] : tabs) {
         ASSERT_TRUE(uitest::Click(&m_dlg, id));
         expected.push_back(LinkUrl(link));
         ASSERT_EQ(m_links.Urls(), expected) << "tab " << id;
     }
-    ASSERT_TRUE(uitest::Click(&m_dlg, 1001));
+    ASSERT_TRUE(uitest::Click(&m_dlg, IDC_BODY));
     expected.push_back(LinkUrl(LinkId::Body));
     EXPECT_EQ(m_links.Urls(), expected);
     EXPECT_TRUE(m_dlg.dragPoints.empty());
@@ -359,8 +359,8 @@ TEST_F(MainWindowTest, MinimiseButtonEscapeAndTheCloseRequestMinimise)
     };
     const Case cases[] = {
         {"minimise button", [this] { return uitest::Click(&m_dlg, 2); }},
-        {"Escape on a menu button", [this] { return uitest::PressKey(&m_dlg, 1004, VK_ESCAPE); }},
-        {"Escape on a tab", [this] { return uitest::PressKey(&m_dlg, 1002, VK_ESCAPE); }},
+        {"Escape on a menu button", [this] { return uitest::PressKey(&m_dlg, IDC_MENU_FOOD, VK_ESCAPE); }},
+        {"Escape on a tab", [this] { return uitest::PressKey(&m_dlg, IDC_RELAY, VK_ESCAPE); }},
         {"system close request", [this] { m_dlg.SendMessage(WM_SYSCOMMAND, SC_CLOSE); return true; }},
         {"close message", [this] { m_dlg.SendMessage(WM_CLOSE); return true; }},
     };
@@ -384,7 +384,7 @@ TEST(MainWindowModal, OnlyTheCloseButtonEndsTheRun)
     dlg.onInitScript = [&steps](CObservedCalorieDlg& self) {
         const std::function<void()> triggers[] = {
             [&self] { uitest::Click(&self, 2); },
-            [&self] { uitest::PressKey(&self, 1005, VK_ESCAPE); },
+            [&self] { uitest::PressKey(&self, IDC_MENU_EXERCISE, VK_ESCAPE); },
             [&self] { self.SendMessage(WM_SYSCOMMAND, SC_CLOSE); },
         };
         for (const auto& trigger : triggers) {

@@ -50,8 +50,8 @@ TEST(DialogTemplates, MainWindowIsAFramelessPopupWithElevenOwnerDrawnButtons)
     EXPECT_EQ(t.title, "");
 
     const std::pair<int, std::string_view> buttons[] = {
-        {1000, "Diary"},      {1001, "Body"},       {1002, "Relay"},  {1003, "Mall"}, {1004, "음식칼로리"},
-        {1005, "운동칼로리"}, {1006, "권장칼로리"}, {1007, "비만도"}, {1008, "복부비만"}, {1, "X"}, {2, "_"}};
+        {IDC_DIARY, "Diary"},      {IDC_BODY, "Body"},       {IDC_RELAY, "Relay"},  {IDC_MALL, "Mall"}, {IDC_MENU_FOOD, "음식칼로리"},
+        {IDC_MENU_EXERCISE, "운동칼로리"}, {IDC_MENU_RECOMMEND, "권장칼로리"}, {IDC_MENU_BMI, "비만도"}, {IDC_MENU_WAISTHIP, "복부비만"}, {1, "X"}, {2, "_"}};
     ASSERT_EQ(t.controls.size(), std::size(buttons));
     for (const auto& [id, caption] : buttons) {
         const DialogControl* c = FindControl(t, id);
@@ -108,8 +108,9 @@ TEST(DialogTemplates, RadioGroupsStartWhereTheirPagesSay)
         int secondRadio;
     };
     const Case cases[] = {
-        {IDD_RECOMMEND, 1024, 1025}, {IDD_BMI, 1024, 1025},      {IDD_WAISTHIP, 1027, 1028},
-        {IDD_WAISTHIP, 1033, 1034},  {IDD_WAISTHIP, 1024, 1025},
+        {IDD_RECOMMEND, IDC_MALE, IDC_FEMALE},    {IDD_BMI, IDC_MALE, IDC_FEMALE},
+        {IDD_WAISTHIP, IDC_WAIST_INCH, IDC_WAIST_CM}, {IDD_WAISTHIP, IDC_HIP_INCH, IDC_HIP_CM},
+        {IDD_WAISTHIP, IDC_MALE, IDC_FEMALE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.templateId << ": " << c.firstRadio);
@@ -123,7 +124,7 @@ TEST(DialogTemplates, RadioGroupsStartWhereTheirPagesSay)
         EXPECT_EQ(second->style & WS_GROUP, 0u);
     }
     // The hip edit starts no group, so the waist-unit group runs over it.
-    EXPECT_EQ(FindControl(*FindDialogTemplate(IDD_WAISTHIP), 1029)->style & WS_GROUP, 0u);
+    EXPECT_EQ(FindControl(*FindDialogTemplate(IDD_WAISTHIP), IDC_HIP)->style & WS_GROUP, 0u);
 }
 
 TEST(DialogTemplates, PagesAndBarAreHiddenChildrenWithoutCaption)

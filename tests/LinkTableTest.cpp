@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "res/Resource.h"
 #include "web/LinkTable.h"
 
 // The host names come from the build's settings (see this test's registration).
@@ -37,11 +38,11 @@ TEST(LinkTable, EveryLinkGoesThroughTheShopsHitCounterWithItsTargetUnencoded)
 
 TEST(LinkTable, ButtonsOneThousandToOneThousandThree)
 {
-    EXPECT_EQ(LinkForButton(1000), LinkId::Diary);
-    EXPECT_EQ(LinkForButton(1001), LinkId::Body);
-    EXPECT_EQ(LinkForButton(1002), LinkId::Relay);
-    EXPECT_EQ(LinkForButton(1003), LinkId::Mall);
-    for (int id : {999, 1004, 0, -1, 1, 2})
+    EXPECT_EQ(LinkForButton(IDC_DIARY), LinkId::Diary);
+    EXPECT_EQ(LinkForButton(IDC_BODY), LinkId::Body);
+    EXPECT_EQ(LinkForButton(IDC_RELAY), LinkId::Relay);
+    EXPECT_EQ(LinkForButton(IDC_MALL), LinkId::Mall);
+    for (int id : {999, IDC_MENU_FOOD, 0, -1, 1, 2})
         EXPECT_EQ(LinkForButton(id), std::nullopt) << id;
 }
 

@@ -24,16 +24,16 @@ constexpr CSize kMenuSize{106, 47};
 constexpr DWORD kOwnerDraw = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 
 constexpr std::array<const char*, 5> kCaptions{"음식칼로리", "운동칼로리", "권장칼로리", "비만도", "복부비만"};
-constexpr int kFirstMenuId = 1004;
+constexpr int kFirstMenuId = IDC_MENU_FOOD;
 constexpr int kLongCaptionId = 1010;
 constexpr const char* kLongCaption = "아주아주아주긴메뉴버튼이름";
 
 constexpr std::array kMenuControls{
-    DialogControl{1004, "Button", kOwnerDraw, 0, 5, 5, 61, 31, "음식칼로리"},
-    DialogControl{1005, "Button", kOwnerDraw, 0, 5, 40, 61, 31, "운동칼로리"},
-    DialogControl{1006, "Button", kOwnerDraw, 0, 5, 75, 61, 31, "권장칼로리"},
-    DialogControl{1007, "Button", kOwnerDraw, 0, 5, 110, 61, 31, "비만도"},
-    DialogControl{1008, "Button", kOwnerDraw, 0, 5, 145, 61, 31, "복부비만"},
+    DialogControl{IDC_MENU_FOOD, "Button", kOwnerDraw, 0, 5, 5, 61, 31, "음식칼로리"},
+    DialogControl{IDC_MENU_EXERCISE, "Button", kOwnerDraw, 0, 5, 40, 61, 31, "운동칼로리"},
+    DialogControl{IDC_MENU_RECOMMEND, "Button", kOwnerDraw, 0, 5, 75, 61, 31, "권장칼로리"},
+    DialogControl{IDC_MENU_BMI, "Button", kOwnerDraw, 0, 5, 110, 61, 31, "비만도"},
+    DialogControl{IDC_MENU_WAISTHIP, "Button", kOwnerDraw, 0, 5, 145, 61, 31, "복부비만"},
     DialogControl{kLongCaptionId, "Button", kOwnerDraw, 0, 80, 5, 61, 31, kLongCaption},
 };
 
@@ -219,13 +219,13 @@ TEST_F(MenuButtonTest, ACaptionBeyondTheTextLimitIsCutBetweenCharacters)
 // ---- The picture ---------------------------------------------------------------------------------
 
 constexpr std::array kPictureControls{
-    DialogControl{1004, "Button", kOwnerDraw, 0, 5, 5, 61, 31, "음식칼로리"},
-    DialogControl{1005, "Button", kOwnerDraw, 0, 5, 40, 61, 31, "운동칼로리"},
-    DialogControl{1006, "Button", kOwnerDraw, 0, 5, 75, 61, 31, "권장칼로리"},
-    DialogControl{1007, "Button", kOwnerDraw, 0, 5, 110, 61, 31, "비만도"},
-    DialogControl{1008, "Button", kOwnerDraw, 0, 5, 145, 61, 31, "복부비만"},
-    DialogControl{1000, "Button", kOwnerDraw, 0, 80, 5, 45, 42, "Diary"},
-    DialogControl{1022, "Button", kOwnerDraw, 0, 80, 60, 19, 14, "OK"},
+    DialogControl{IDC_MENU_FOOD, "Button", kOwnerDraw, 0, 5, 5, 61, 31, "음식칼로리"},
+    DialogControl{IDC_MENU_EXERCISE, "Button", kOwnerDraw, 0, 5, 40, 61, 31, "운동칼로리"},
+    DialogControl{IDC_MENU_RECOMMEND, "Button", kOwnerDraw, 0, 5, 75, 61, 31, "권장칼로리"},
+    DialogControl{IDC_MENU_BMI, "Button", kOwnerDraw, 0, 5, 110, 61, 31, "비만도"},
+    DialogControl{IDC_MENU_WAISTHIP, "Button", kOwnerDraw, 0, 5, 145, 61, 31, "복부비만"},
+    DialogControl{IDC_DIARY, "Button", kOwnerDraw, 0, 80, 5, 45, 42, "Diary"},
+    DialogControl{IDC_OK, "Button", kOwnerDraw, 0, 80, 60, 19, 14, "OK"},
     DialogControl{2, "Button", kOwnerDraw, 0, 110, 60, 8, 9, "_"},
     DialogControl{1, "Button", kOwnerDraw, 0, 120, 60, 8, 9, "X"},
 };
@@ -240,13 +240,13 @@ TEST(SkinButtonsPicture, MenuAndBitmapButtonsRenderToAPicture)
     for (int i = 0; i < 5; ++i) {
         window.bindings.emplace_back(kFirstMenuId + i, &menu[i]);
     }
-    window.bindings.insert(window.bindings.end(), {{1000, &tab}, {1022, &ok}, {2, &minimize}, {1, &close}});
+    window.bindings.insert(window.bindings.end(), {{IDC_DIARY, &tab}, {IDC_OK, &ok}, {2, &minimize}, {1, &close}});
     ASSERT_TRUE(window.Open());
     for (int i = 0; i < 5; ++i) {
         window.Place(kFirstMenuId + i, 10, 10 + i * 52, kMenuSize.cx, kMenuSize.cy);
     }
-    window.Place(1000, 150, 10, 78, 63);
-    window.Place(1022, 150, 90, 33, 20);
+    window.Place(IDC_DIARY, 150, 10, 78, 63);
+    window.Place(IDC_OK, 150, 90, 33, 20);
     window.Place(2, 200, 90, 13, 13);
     window.Place(1, 220, 90, 13, 13);
     tab.SetBitmapId(IDB_TAB_DIARY);

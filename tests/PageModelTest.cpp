@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/PageModel.h"
+#include "res/Resource.h"
 
 namespace {
 
@@ -18,9 +19,11 @@ TEST(PageTables, ButtonsTitlesAndTemplatesPerPage)
         int dialogTemplate;
     };
     const Case cases[] = {
-        {PageId::Food, 1004, 141, 135},      {PageId::Exercise, 1005, 142, 141},
-        {PageId::Recommend, 1006, 143, 142}, {PageId::Bmi, 1007, 144, 143},
-        {PageId::WaistHip, 1008, 145, 144},
+        {PageId::Food, IDC_MENU_FOOD, IDB_TITLE_FOOD, IDD_FOOD_FORM},
+        {PageId::Exercise, IDC_MENU_EXERCISE, IDB_TITLE_EXERCISE, IDD_EXERCISE},
+        {PageId::Recommend, IDC_MENU_RECOMMEND, IDB_TITLE_RECOMMEND, IDD_RECOMMEND},
+        {PageId::Bmi, IDC_MENU_BMI, IDB_TITLE_BMI, IDD_BMI},
+        {PageId::WaistHip, IDC_MENU_WAISTHIP, IDB_TITLE_WAISTHIP, IDD_WAISTHIP},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
@@ -29,7 +32,7 @@ TEST(PageTables, ButtonsTitlesAndTemplatesPerPage)
         EXPECT_EQ(PageTemplateId(c.page), c.dialogTemplate);
         EXPECT_EQ(PageForMenuButton(c.button), c.page);
     }
-    for (int id : {1003, 1009, 0, -1})
+    for (int id : {IDC_MALL, 1009, 0, -1})
         EXPECT_EQ(PageForMenuButton(id), std::nullopt) << id;
     const auto bogus = static_cast<PageId>(42);
     EXPECT_EQ(MenuButtonId(bogus), 0);

@@ -31,15 +31,15 @@ BEGIN_MESSAGE_MAP(CCalorieDlg, CDialog)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
-    ON_BN_CLICKED(1000, &CCalorieDlg::OnBtnDiary)
-    ON_BN_CLICKED(1001, &CCalorieDlg::OnBtnBody)
-    ON_BN_CLICKED(1002, &CCalorieDlg::OnBtnRelay)
-    ON_BN_CLICKED(1003, &CCalorieDlg::OnBtnMall)
-    ON_BN_CLICKED(1004, &CCalorieDlg::OnBtnFood)
-    ON_BN_CLICKED(1005, &CCalorieDlg::OnBtnExercise)
-    ON_BN_CLICKED(1006, &CCalorieDlg::OnBtnRecommend)
-    ON_BN_CLICKED(1007, &CCalorieDlg::OnBtnBmi)
-    ON_BN_CLICKED(1008, &CCalorieDlg::OnBtnWaistHip)
+    ON_BN_CLICKED(IDC_DIARY, &CCalorieDlg::OnBtnDiary)
+    ON_BN_CLICKED(IDC_BODY, &CCalorieDlg::OnBtnBody)
+    ON_BN_CLICKED(IDC_RELAY, &CCalorieDlg::OnBtnRelay)
+    ON_BN_CLICKED(IDC_MALL, &CCalorieDlg::OnBtnMall)
+    ON_BN_CLICKED(IDC_MENU_FOOD, &CCalorieDlg::OnBtnFood)
+    ON_BN_CLICKED(IDC_MENU_EXERCISE, &CCalorieDlg::OnBtnExercise)
+    ON_BN_CLICKED(IDC_MENU_RECOMMEND, &CCalorieDlg::OnBtnRecommend)
+    ON_BN_CLICKED(IDC_MENU_BMI, &CCalorieDlg::OnBtnBmi)
+    ON_BN_CLICKED(IDC_MENU_WAISTHIP, &CCalorieDlg::OnBtnWaistHip)
     ON_COMMAND(IDCANCEL, &CCalorieDlg::OnMinimize)
 END_MESSAGE_MAP()
 
@@ -55,15 +55,15 @@ void CCalorieDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, 2, m_btnMinimize);
     DDX_Control(pDX, 1, m_btnClose);
-    DDX_Control(pDX, 1006, m_btnRecommend);
-    DDX_Control(pDX, 1008, m_btnWaistHip);
-    DDX_Control(pDX, 1007, m_btnBmi);
-    DDX_Control(pDX, 1005, m_btnExercise);
-    DDX_Control(pDX, 1004, m_btnFood);
-    DDX_Control(pDX, 1002, m_btnRelay);
-    DDX_Control(pDX, 1003, m_btnMall);
-    DDX_Control(pDX, 1000, m_btnDiary);
-    DDX_Control(pDX, 1001, m_btnBody);
+    DDX_Control(pDX, IDC_MENU_RECOMMEND, m_btnRecommend);
+    DDX_Control(pDX, IDC_MENU_WAISTHIP, m_btnWaistHip);
+    DDX_Control(pDX, IDC_MENU_BMI, m_btnBmi);
+    DDX_Control(pDX, IDC_MENU_EXERCISE, m_btnExercise);
+    DDX_Control(pDX, IDC_MENU_FOOD, m_btnFood);
+    DDX_Control(pDX, IDC_RELAY, m_btnRelay);
+    DDX_Control(pDX, IDC_MALL, m_btnMall);
+    DDX_Control(pDX, IDC_DIARY, m_btnDiary);
+    DDX_Control(pDX, IDC_BODY, m_btnBody);
 }
 
 int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -44,15 +44,15 @@ protected:
     CWaistHipDlg* m_pWaistHipPage = nullptr;
     CHoverButton m_btnMinimize;  // 2
     CHoverButton m_btnClose;     // 1
-    CMenuButton m_btnRecommend;  // 1006
-    CMenuButton m_btnWaistHip;   // 1008
-    CMenuButton m_btnBmi;        // 1007
-    CMenuButton m_btnExercise;   // 1005
-    CMenuButton m_btnFood;       // 1004
-    CHoverButton m_btnRelay;     // 1002
-    CHoverButton m_btnMall;      // 1003
-    CHoverButton m_btnDiary;     // 1000
-    CHoverButton m_btnBody;      // 1001
+    CMenuButton m_btnRecommend;  // IDC_MENU_RECOMMEND
+    CMenuButton m_btnWaistHip;   // IDC_MENU_WAISTHIP
+    CMenuButton m_btnBmi;        // IDC_MENU_BMI
+    CMenuButton m_btnExercise;   // IDC_MENU_EXERCISE
+    CMenuButton m_btnFood;       // IDC_MENU_FOOD
+    CHoverButton m_btnRelay;     // IDC_RELAY
+    CHoverButton m_btnMall;      // IDC_MALL
+    CHoverButton m_btnDiary;     // IDC_DIARY
+    CHoverButton m_btnBody;      // IDC_BODY
     HICON m_hIcon = nullptr;
     CPageModel m_pageModel; // which page, menu button and title are current
 

@@ -1,5 +1,7 @@
 #include "app/PageModel.h"
 
+#include "res/Resource.h"
+
 #include <algorithm>
 
 namespace {
@@ -12,11 +14,11 @@ struct PageTraits {
 };
 
 constexpr std::array<PageTraits, kPageIds.size()> kPageTraits{{
-    {PageId::Food, 1004, 135, 141},
-    {PageId::Exercise, 1005, 141, 142},
-    {PageId::Recommend, 1006, 142, 143},
-    {PageId::Bmi, 1007, 143, 144},
-    {PageId::WaistHip, 1008, 144, 145},
+    {PageId::Food, IDC_MENU_FOOD, IDD_FOOD_FORM, IDB_TITLE_FOOD},
+    {PageId::Exercise, IDC_MENU_EXERCISE, IDD_EXERCISE, IDB_TITLE_EXERCISE},
+    {PageId::Recommend, IDC_MENU_RECOMMEND, IDD_RECOMMEND, IDB_TITLE_RECOMMEND},
+    {PageId::Bmi, IDC_MENU_BMI, IDD_BMI, IDB_TITLE_BMI},
+    {PageId::WaistHip, IDC_MENU_WAISTHIP, IDD_WAISTHIP, IDB_TITLE_WAISTHIP},
 }};
 
 // nullptr for a value outside PageId.

@@ -12,13 +12,13 @@ enum class PageId { Food, Exercise, Recommend, Bmi, WaistHip };
 inline constexpr std::array<PageId, 5> kPageIds{PageId::Food, PageId::Exercise, PageId::Recommend,
                                                 PageId::Bmi, PageId::WaistHip};
 
-// Menu button 1004 (Food) to 1008 (WaistHip).
+// Menu button IDC_MENU_FOOD to IDC_MENU_WAISTHIP (res/Resource.h).
 int MenuButtonId(PageId page);
 // Title bitmap 141 (Food) to 145 (WaistHip).
 int TitleBitmapId(PageId page);
 // Dialog template: 135 (the food form), then 141 to 144.
 int PageTemplateId(PageId page);
-// The page of menu button 1004 to 1008; none for any other id.
+// The page of menu button IDC_MENU_FOOD to IDC_MENU_WAISTHIP; none for any other id.
 std::optional<PageId> PageForMenuButton(int buttonId);
 
 enum class PageEffectKind {
@@ -46,7 +46,7 @@ struct PageState {
 class CPageModel {
 public:
     // The state that the main window's initialisation establishes: the food page shown, its menu
-    // button selected, its title drawn. The window itself selects button 1004 there.
+    // button selected, its title drawn. The window itself selects button IDC_MENU_FOOD there.
     CPageModel() = default;
 
     const PageState& State() const { return m_state; }

@@ -16,7 +16,7 @@ constexpr COLORREF kHeadingBlue = RGB(0, 0, 192);
 constexpr COLORREF kHeadingRed = RGB(192, 0, 0);
 
 // The sex radio buttons stand on band 1.
-constexpr BandControl kBandControls[] = {{1024, kBandColorOdd}, {1025, kBandColorOdd}};
+constexpr BandControl kBandControls[] = {{IDC_MALE, kBandColorOdd}, {IDC_FEMALE, kBandColorOdd}};
 
 struct PlacedText {
     int x;
@@ -62,7 +62,7 @@ BEGIN_MESSAGE_MAP(CBmiDlg, CDialog)
     ON_WM_CTLCOLOR()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND_SUPPRESSED()
-    ON_BN_CLICKED(1022, &CBmiDlg::OnBtnOk)
+    ON_BN_CLICKED(IDC_OK, &CBmiDlg::OnBtnOk)
 END_MESSAGE_MAP()
 
 CBmiDlg::CBmiDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
@@ -71,10 +71,10 @@ CBmiDlg::~CBmiDlg() = default;
 
 void CBmiDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Control(pDX, 1022, m_btnOk);
-    DDX_Text(pDX, 1026, m_dHeight);
-    DDX_Text(pDX, 1019, m_dWeight);
-    DDX_Radio(pDX, 1024, m_nSex);
+    DDX_Control(pDX, IDC_OK, m_btnOk);
+    DDX_Text(pDX, IDC_HEIGHT, m_dHeight);
+    DDX_Text(pDX, IDC_WEIGHT, m_dWeight);
+    DDX_Radio(pDX, IDC_MALE, m_nSex);
 }
 
 BOOL CBmiDlg::PreTranslateMessage(MSG* pMsg)

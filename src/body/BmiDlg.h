@@ -14,10 +14,10 @@ public:
     explicit CBmiDlg(CWnd* pParent = nullptr);
 
     double m_dBmi = 0;    // index of the last OK; ≤ 0 or not a number: no result
-    CHoverButton m_btnOk; // 1022, "OK"
-    double m_dHeight = 0; // centimetres, edit 1026
-    double m_dWeight = 0; // kilograms, edit 1019
-    int m_nSex = 1;       // radio group from 1024: 0 남자, 1 여자
+    CHoverButton m_btnOk; // IDC_OK, "OK"
+    double m_dHeight = 0; // centimetres, edit IDC_HEIGHT
+    double m_dWeight = 0; // kilograms, edit IDC_WEIGHT
+    int m_nSex = 1;       // radio group from IDC_MALE: 0 남자, 1 여자
 
     ~CBmiDlg() override;
 

@@ -35,15 +35,15 @@ constexpr DialogTemplate kAbout{
 // The window places the link and menu buttons in pixels; close and minimise keep these places.
 
 constexpr std::array kMainControls{
-    DialogControl{1000, "Button", kOwnerDrawButton, 0, 401, 66, 45, 42, "Diary"},
-    DialogControl{1001, "Button", kOwnerDrawButton, 0, 401, 108, 45, 42, "Body"},
-    DialogControl{1002, "Button", kOwnerDrawButton, 0, 401, 150, 45, 42, "Relay"},
-    DialogControl{1003, "Button", kOwnerDrawButton, 0, 401, 192, 45, 42, "Mall"},
-    DialogControl{1004, "Button", kOwnerDrawButton, 0, 37, 102, 61, 31, "음식칼로리"},
-    DialogControl{1005, "Button", kOwnerDrawButton, 0, 37, 143, 61, 31, "운동칼로리"},
-    DialogControl{1006, "Button", kOwnerDrawButton, 0, 37, 183, 61, 31, "권장칼로리"},
-    DialogControl{1007, "Button", kOwnerDrawButton, 0, 37, 224, 61, 31, "비만도"},
-    DialogControl{1008, "Button", kOwnerDrawButton, 0, 37, 265, 61, 31, "복부비만"},
+    DialogControl{IDC_DIARY, "Button", kOwnerDrawButton, 0, 401, 66, 45, 42, "Diary"},
+    DialogControl{IDC_BODY, "Button", kOwnerDrawButton, 0, 401, 108, 45, 42, "Body"},
+    DialogControl{IDC_RELAY, "Button", kOwnerDrawButton, 0, 401, 150, 45, 42, "Relay"},
+    DialogControl{IDC_MALL, "Button", kOwnerDrawButton, 0, 401, 192, 45, 42, "Mall"},
+    DialogControl{IDC_MENU_FOOD, "Button", kOwnerDrawButton, 0, 37, 102, 61, 31, "음식칼로리"},
+    DialogControl{IDC_MENU_EXERCISE, "Button", kOwnerDrawButton, 0, 37, 143, 61, 31, "운동칼로리"},
+    DialogControl{IDC_MENU_RECOMMEND, "Button", kOwnerDrawButton, 0, 37, 183, 61, 31, "권장칼로리"},
+    DialogControl{IDC_MENU_BMI, "Button", kOwnerDrawButton, 0, 37, 224, 61, 31, "비만도"},
+    DialogControl{IDC_MENU_WAISTHIP, "Button", kOwnerDrawButton, 0, 37, 265, 61, 31, "복부비만"},
     DialogControl{1, "Button", kOwnerDrawButton, 0, 433, 3, 8, 9, "X"},
     DialogControl{2, "Button", kOwnerDrawButton, 0, 424, 3, 8, 9, "_"},
 };
@@ -91,60 +91,60 @@ constexpr DialogTemplate kBannerHost{IDD_BANNER_HOST, WS_CHILD | DS_SETFONT, 0, 
 // Exercise page ------------------------------------------------------------------------------------
 
 constexpr std::array kExerciseControls{
-    DialogControl{1019, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
-    DialogControl{1021, "ComboBox", kChild | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 49, 25, 93,
+    DialogControl{IDC_WEIGHT, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{IDC_EXERCISE, "ComboBox", kChild | CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 49, 25, 93,
                   130, ""},
-    DialogControl{1020, "Edit", kNumberEdit, 0, 191, 26, 56, 12, ""},
-    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
-    DialogControl{1023, "SysListView32", kChild | LVS_REPORT | LVS_NOSORTHEADER | WS_TABSTOP, WS_EX_STATICEDGE, 0,
+    DialogControl{IDC_MINUTES, "Edit", kNumberEdit, 0, 191, 26, 56, 12, ""},
+    DialogControl{IDC_OK, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+    DialogControl{IDC_LOG, "SysListView32", kChild | LVS_REPORT | LVS_NOSORTHEADER | WS_TABSTOP, WS_EX_STATICEDGE, 0,
                   64, 269, 85, "List1"},
-    DialogControl{1024, "Button", kOwnerDrawButton, 0, 181, 152, 56, 14, "선택된 항목 삭제"},
+    DialogControl{IDC_DELETE, "Button", kOwnerDrawButton, 0, 181, 152, 56, 14, "선택된 항목 삭제"},
 };
 constexpr DialogTemplate kExercise{IDD_EXERCISE, kPageStyle, 0, 269, 177, "", "굴림", 9, kExerciseControls};
 
 // Recommended-calorie page -------------------------------------------------------------------------
 
 constexpr std::array kRecommendControls{
-    DialogControl{1026, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
-    DialogControl{1019, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
-    DialogControl{1027, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
-    DialogControl{1024, "Button", kFirstRadio, 0, 170, 28, 25, 8, "남자"},
-    DialogControl{1025, "Button", kNextRadio, 0, 200, 28, 25, 8, "여자"},
-    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+    DialogControl{IDC_HEIGHT, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{IDC_WEIGHT, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
+    DialogControl{IDC_AGE, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
+    DialogControl{IDC_MALE, "Button", kFirstRadio, 0, 170, 28, 25, 8, "남자"},
+    DialogControl{IDC_FEMALE, "Button", kNextRadio, 0, 200, 28, 25, 8, "여자"},
+    DialogControl{IDC_OK, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
 };
 constexpr DialogTemplate kRecommend{IDD_RECOMMEND, kPageStyle, 0, 269, 177, "", "굴림", 9, kRecommendControls};
 
 // BMI page -----------------------------------------------------------------------------------------
 
 constexpr std::array kBmiControls{
-    DialogControl{1026, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
-    DialogControl{1019, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
-    DialogControl{1024, "Button", kFirstRadio, 0, 49, 28, 25, 8, "남자"},
-    DialogControl{1025, "Button", kNextRadio, 0, 79, 28, 25, 8, "여자"},
-    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
+    DialogControl{IDC_HEIGHT, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{IDC_WEIGHT, "Edit", kNumberEdit, 0, 170, 4, 56, 12, ""},
+    DialogControl{IDC_MALE, "Button", kFirstRadio, 0, 49, 28, 25, 8, "남자"},
+    DialogControl{IDC_FEMALE, "Button", kNextRadio, 0, 79, 28, 25, 8, "여자"},
+    DialogControl{IDC_OK, "Button", kOwnerDrawButton, 0, 228, 45, 19, 14, "OK"},
 };
 constexpr DialogTemplate kBmi{IDD_BMI, kPageStyle, 0, 269, 177, "", "굴림", 9, kBmiControls};
 
 // Waist-to-hip page --------------------------------------------------------------------------------
-// The hip edit starts no group: the waist-unit group runs over it to 1033 and counts the radios only.
+// The hip edit starts no group: the waist-unit group runs over it to IDC_HIP_INCH and counts the radios only.
 
 constexpr std::array kWaistHipControls{
-    DialogControl{1032, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
-    DialogControl{1027, "Button", kFirstRadio, 0, 112, 6, 25, 8, "인치"},
-    DialogControl{1028, "Button", kNextRadio, 0, 142, 6, 25, 8, "cm"},
-    DialogControl{1029, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
-    DialogControl{1033, "Button", kFirstRadio, 0, 112, 28, 25, 8, "인치"},
-    DialogControl{1034, "Button", kNextRadio, 0, 142, 28, 25, 8, "cm"},
-    DialogControl{1024, "Button", kFirstRadio, 0, 49, 51, 25, 8, "남자"},
-    DialogControl{1025, "Button", kNextRadio, 0, 79, 51, 25, 8, "여자"},
-    DialogControl{1022, "Button", kOwnerDrawButton, 0, 228, 68, 19, 14, "OK"},
+    DialogControl{IDC_WAIST, "Edit", kNumberEdit, 0, 49, 4, 56, 12, ""},
+    DialogControl{IDC_WAIST_INCH, "Button", kFirstRadio, 0, 112, 6, 25, 8, "인치"},
+    DialogControl{IDC_WAIST_CM, "Button", kNextRadio, 0, 142, 6, 25, 8, "cm"},
+    DialogControl{IDC_HIP, "Edit", kNumberEdit, 0, 49, 26, 56, 12, ""},
+    DialogControl{IDC_HIP_INCH, "Button", kFirstRadio, 0, 112, 28, 25, 8, "인치"},
+    DialogControl{IDC_HIP_CM, "Button", kNextRadio, 0, 142, 28, 25, 8, "cm"},
+    DialogControl{IDC_MALE, "Button", kFirstRadio, 0, 49, 51, 25, 8, "남자"},
+    DialogControl{IDC_FEMALE, "Button", kNextRadio, 0, 79, 51, 25, 8, "여자"},
+    DialogControl{IDC_OK, "Button", kOwnerDrawButton, 0, 228, 68, 19, 14, "OK"},
 };
 constexpr DialogTemplate kWaistHip{IDD_WAISTHIP, kPageStyle, 0, 269, 177, "", "굴림", 9, kWaistHipControls};
 
 // Food total bar -----------------------------------------------------------------------------------
 
 constexpr std::array kFoodTotalControls{
-    DialogControl{1051, "Button", kOwnerDrawButton, 0, 212, 6, 32, 13, "다시 하기"},
+    DialogControl{IDC_RESET, "Button", kOwnerDrawButton, 0, 212, 6, 32, 13, "다시 하기"},
 };
 constexpr DialogTemplate kFoodTotal{IDD_FOOD_TOTAL, kPageStyle, 0, 269, 26, "", "굴림", 9, kFoodTotalControls};
 

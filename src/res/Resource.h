@@ -1,5 +1,6 @@
 #pragma once
-// Named ids of the program's bitmaps, icon and strings, for the program's code to use.
+// Named ids of the program's bitmaps, icon, strings, dialog templates and controls, for the program's code
+// to use.
 
 // Icon
 inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (IconImages in ui/platform/Resources.h)
@@ -44,3 +45,35 @@ inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 // The about box's two text lines
 inline constexpr int IDC_ABOUT_VERSION = 1110;
 inline constexpr int IDC_ABOUT_NOTE = 1111;
+
+// Main window: the link buttons (index tabs) and the menu buttons
+inline constexpr int IDC_DIARY = 1000;
+inline constexpr int IDC_BODY = 1001;
+inline constexpr int IDC_RELAY = 1002;
+inline constexpr int IDC_MALL = 1003;
+inline constexpr int IDC_MENU_FOOD = 1004;
+inline constexpr int IDC_MENU_EXERCISE = 1005;
+inline constexpr int IDC_MENU_RECOMMEND = 1006;
+inline constexpr int IDC_MENU_BMI = 1007;
+inline constexpr int IDC_MENU_WAISTHIP = 1008;
+
+// Page controls. A number may name a different control on another page: 1024 is the exercise page's
+// delete button and the male radio button elsewhere, 1027 the age edit and the waist's inch button.
+// The food boxes' ids are the food catalogue's (CFoodCatalogue).
+inline constexpr int IDC_WEIGHT = 1019;       // exercise, recommended-calorie and BMI pages (kg)
+inline constexpr int IDC_MINUTES = 1020;      // exercise page
+inline constexpr int IDC_EXERCISE = 1021;     // exercise page: the list of exercises
+inline constexpr int IDC_OK = 1022;           // every calculating page
+inline constexpr int IDC_LOG = 1023;          // exercise page: the report list of what was done
+inline constexpr int IDC_DELETE = 1024;       // exercise page: "선택된 항목 삭제"
+inline constexpr int IDC_MALE = 1024;         // first radio button of the sex group
+inline constexpr int IDC_FEMALE = 1025;
+inline constexpr int IDC_HEIGHT = 1026;       // recommended-calorie and BMI pages (cm)
+inline constexpr int IDC_AGE = 1027;          // recommended-calorie page
+inline constexpr int IDC_WAIST_INCH = 1027;   // waist-to-hip page: the waist's unit group
+inline constexpr int IDC_WAIST_CM = 1028;
+inline constexpr int IDC_HIP = 1029;          // waist-to-hip page
+inline constexpr int IDC_WAIST = 1032;        // waist-to-hip page
+inline constexpr int IDC_HIP_INCH = 1033;     // waist-to-hip page: the hip's unit group
+inline constexpr int IDC_HIP_CM = 1034;
+inline constexpr int IDC_RESET = 1051;        // food total bar: "다시 하기"

@@ -1,5 +1,7 @@
 #include "web/LinkTable.h"
 
+#include "res/Resource.h"
+
 // Set by the build for this file only (src/web/CMakeLists.txt).
 #if !defined(VINTORA_MAIN_HOST) || !defined(VINTORA_COMMUNITY_HOST) || !defined(VINTORA_SHOP_HOST)
 #error "the build defines the three web host names"
@@ -70,13 +72,13 @@ std::string LinkUrl(LinkId link)
 std::optional<LinkId> LinkForButton(int buttonId)
 {
     switch (buttonId) {
-    case 1000:
+    case IDC_DIARY:
         return LinkId::Diary;
-    case 1001:
+    case IDC_BODY:
         return LinkId::Body;
-    case 1002:
+    case IDC_RELAY:
         return LinkId::Relay;
-    case 1003:
+    case IDC_MALL:
         return LinkId::Mall;
     default:
         return std::nullopt;

@@ -10,7 +10,8 @@ std::string_view MainHost();
 std::string_view CommunityHost();
 std::string_view ShopHost();
 
-// The five outbound links: the skin's logo and the link buttons 1000 to 1003.
+// The five outbound links: the skin's logo and the link buttons IDC_DIARY to IDC_MALL
+// (res/Resource.h).
 enum class LinkId { Logo, Diary, Body, Relay, Mall };
 
 // The link's address: every link goes through the shop host's hit counter,
@@ -18,7 +19,7 @@ enum class LinkId { Logo, Diary, Body, Relay, Mall };
 // own address, query included, written out unencoded. Empty for a value outside LinkId.
 std::string LinkUrl(LinkId link);
 
-// The link of button 1000 ("Diary") to 1003 ("Mall"); none for any other id.
+// The link of button IDC_DIARY ("Diary") to IDC_MALL ("Mall"); none for any other id.
 std::optional<LinkId> LinkForButton(int buttonId);
 
 // The banner page fetched once per run: "http://<main>/channel/helper/calorie_banner.html".
