@@ -377,6 +377,37 @@ TEST_F(MainWindowTest, MinimiseButtonEscapeAndTheCloseRequestMinimise)
     EXPECT_TRUE(m_links.Urls().empty());
 }
 
+TEST_F(MainWindowTest, EnterAndEscapeOnTheOtherPagesAndTheTotalBarDoNothing)
+{
+    // The BMI page has tests of its own. Escape unhandled would end the page (hiding it) or minimise the
+    // window; Enter unhandled would be the page's OK, which ends it too.
+    struct Case {
+        PageId page;
+        std::function<CWnd*()> window;
+        int control;
+    };
+    const Case cases[] = {
+        {PageId::Food, [this] { return m_dlg.TotalBar(); }, IDC_RESET},
+        {PageId::Exercise, [this] { return m_dlg.Pages()[1]; }, IDC_WEIGHT},
+        {PageId::Recommend, [this] { return m_dlg.Pages()[2]; }, IDC_HEIGHT},
+        {PageId::WaistHip, [this] { return m_dlg.Pages()[4]; }, IDC_WAIST},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(uitest::Click(&m_dlg, MenuButtonId(c.page)));
+        CWnd* window = c.window();
+        for (const int id : {c.control, 0}) {
+            for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
+                SCOPED_TRACE(testing::Message() << MenuButtonId(c.page) << " control " << id << " key " << key);
+                ASSERT_TRUE(uitest::PressKey(window, id, key));
+                uitest::ProcessEvents();
+                EXPECT_TRUE(uitest::IsVisible(window));
+                EXPECT_FALSE(m_dlg.IsIconic());
+            }
+        }
+    }
+    EXPECT_TRUE(IsWindow(m_dlg.m_hWnd));
+}
+
 TEST(MainWindowModal, OnlyTheCloseButtonEndsTheRun)
 {
     CObservedCalorieDlg dlg;

@@ -3,7 +3,6 @@
 #include "body/BandControlColor.h"
 #include "body/Bmi.h"
 #include "ui/BufferedPaintDC.h"
-#include "ui/PageKeys.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
@@ -58,14 +57,14 @@ void DrawObesityParagraph(CDC& dc)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CBmiDlg, CDialog)
+BEGIN_MESSAGE_MAP(CBmiDlg, CPageDlg)
     ON_WM_CTLCOLOR()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND_SUPPRESSED()
     ON_BN_CLICKED(IDC_OK, &CBmiDlg::OnBtnOk)
 END_MESSAGE_MAP()
 
-CBmiDlg::CBmiDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CBmiDlg::CBmiDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
 
 CBmiDlg::~CBmiDlg() = default;
 
@@ -77,26 +76,16 @@ void CBmiDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_MALE, m_nSex);
 }
 
-BOOL CBmiDlg::PreTranslateMessage(MSG* pMsg)
-{
-    if (IsPageEnterOrEscape(*this, *pMsg)) {
-        return TRUE;
-    }
-    return CDialog::PreTranslateMessage(pMsg);
-}
-
-void CBmiDlg::PostNcDestroy() { delete this; }
-
 BOOL CBmiDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CPageDlg::OnInitDialog();
     m_btnOk.SetBitmapId(IDB_BTN_OK);
     return TRUE;
 }
 
 HBRUSH CBmiDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return ColorBandControl(CDialog::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
+    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
 }
 
 void CBmiDlg::OnPaint()

@@ -5,9 +5,9 @@
 
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
-#include "ui/platform/Afx.h"
+#include "ui/PageDlg.h"
 
-class CBmiDlg : public CDialog {
+class CBmiDlg : public CPageDlg {
 public:
     enum { IDD = IDD_BMI };
 
@@ -23,12 +23,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-
-public:
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-protected:
-    void PostNcDestroy() override;
     BOOL OnInitDialog() override;
 
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);

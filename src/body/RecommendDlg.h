@@ -4,17 +4,11 @@
 // when its window is destroyed.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "ui/PageDlg.h"
 
-class CRecommendDlg : public CDialog {
+class CRecommendDlg : public CPageDlg {
 public:
     enum { IDD = IDD_RECOMMEND };
 
     explicit CRecommendDlg(CWnd* pParent = nullptr);
-
-    // Enter and Escape neither close the page nor press a button.
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-protected:
-    void PostNcDestroy() override;
 };

@@ -4,17 +4,11 @@
 // itself when its window is destroyed.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "ui/PageDlg.h"
 
-class CWaistHipDlg : public CDialog {
+class CWaistHipDlg : public CPageDlg {
 public:
     enum { IDD = IDD_WAISTHIP };
 
     explicit CWaistHipDlg(CWnd* pParent = nullptr);
-
-    // Enter and Escape neither close the page nor press a button.
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-protected:
-    void PostNcDestroy() override;
 };

@@ -4,17 +4,11 @@
 // when its window is destroyed.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "ui/PageDlg.h"
 
-class CExerciseDlg : public CDialog {
+class CExerciseDlg : public CPageDlg {
 public:
     enum { IDD = IDD_EXERCISE };
 
     explicit CExerciseDlg(CWnd* pParent = nullptr);
-
-    // Enter and Escape neither close the page nor press a button.
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-protected:
-    void PostNcDestroy() override;
 };

@@ -3,11 +3,11 @@
 // main window places at (215, 360), 470 × 30 pixels. It deletes itself when its window is destroyed.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "ui/PageDlg.h"
 
 class CFoodView;
 
-class CFoodTotalBar : public CDialog {
+class CFoodTotalBar : public CPageDlg {
 public:
     enum { IDD = IDD_FOOD_TOTAL };
 
@@ -17,10 +17,4 @@ public:
 
     double m_total = 0.0;            // the total last handed over
     CFoodView* m_pFoodView = nullptr; // not owned; set by the main window
-
-    // Enter and Escape neither close the bar nor press a button.
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-protected:
-    void PostNcDestroy() override;
 };
