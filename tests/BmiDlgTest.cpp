@@ -470,12 +470,17 @@ TEST_F(BmiPageTest, ColouringRoutineHoldsOneBrushOfTheListedBandColour)
 
 // Pictures ---------------------------------------------------------------------------------------------
 
-TEST_F(BmiPageTest, RendersBothStatesToPng)
+// The sentence is not only drawn but seen: its colour shows on the page's picture along its line, where
+// nothing is green before a result. Both pictures are kept in the test folder for a person to look at.
+TEST_F(BmiPageTest, TheResultSentenceShowsOnThePagePictureInItsColour)
 {
     const std::string dir = ::testing::TempDir();
+    const CRect sentenceLine(20, 112, 470, 124);
+    EXPECT_EQ(uitest::CountPixels(m_page, sentenceLine, kGreen), 0);
     EXPECT_TRUE(uitest::SaveImage(m_page, dir + "bmi-empty.png"));
     Enter("170", "65", kFemaleRadio);
-    ASSERT_NE(PressOk().Sentence(), nullptr);
+    ExpectSentence(PressOk(), "귀하는 BMI 지수가 22.49 이므로 정상입니다. ", kGreen);
+    EXPECT_GT(uitest::CountPixels(m_page, sentenceLine, kGreen), 100);
     EXPECT_TRUE(uitest::SaveImage(m_page, dir + "bmi-result.png"));
 }
 

@@ -1,6 +1,7 @@
 // Painting: WM_ERASEBKGND before WM_PAINT when an erase is pending, synchronous repaints, the paint
 // record's rectangle, and the drawing contexts (text, fills, bitmaps, fonts) with the text recorder.
 
+#include "res/Resource.h"
 #include "ui/platform/Afx.h"
 #include "ui/platform/testing/TestDriver.h"
 
@@ -322,10 +323,9 @@ TEST(DrawingContext, BrushesKnowTheirColourUntilDeleted)
 
 TEST(DrawingContext, ResourceBitmapsHaveTheirLogicalSize)
 {
+    // The program's pictures are always compiled into the layer's resources: a failed load is a fault.
     CBitmap skin;
-    if (!skin.LoadBitmap(129)) {
-        GTEST_SKIP() << "the program's pictures are not compiled in";
-    }
+    ASSERT_TRUE(skin.LoadBitmap(IDB_SKIN));
     BITMAP info{};
     skin.GetBitmap(&info);
     EXPECT_EQ(info.bmWidth, 780);

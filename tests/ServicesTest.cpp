@@ -1,5 +1,6 @@
 // Services of the desktop: message boxes and URL opening (replaced by recorders in tests), worker
-// threads, paths, string resources and the application object.
+// threads, paths, string resources and the application object; and the pointer list that the exercise
+// page keeps its records in.
 
 #include "ui/platform/Afx.h"
 #include "ui/platform/testing/TestDriver.h"

@@ -403,27 +403,62 @@ bool IsPressed(CWnd* window, int id)
     return button && button->isDown();
 }
 
-COLORREF PixelColor(CWnd* window, int x, int y)
+namespace {
+
+// What the screen shows of the window's top-level window: its picture as last painted, not a fresh
+// rendering, at device pixels (a logical point covers dpr × dpr of them). Null when it is not on a screen.
+QImage ScreenPicture(QWidget* top)
 {
-    // What the screen shows: the window's picture as last painted, not a fresh rendering.
-    QWidget* w = WidgetOf(window, 0);
-    QWidget* top = w ? w->window() : nullptr;
     QScreen* screen = top && top->windowHandle() ? top->windowHandle()->screen() : nullptr;
-    if (!screen || x < 0 || y < 0 || x >= w->width() || y >= w->height()) {
-        return 0xFFFFFFFF;
+    if (!screen) {
+        return {};
     }
-    // The whole window at device pixels: a logical point covers dpr × dpr of them.
     QImage image = screen->grabWindow(top->winId()).toImage();
     if (image.size() != top->size() * top->devicePixelRatio()) {
         // Qt 6.4's offscreen screen grabs a scaled window at the wrong size: render it instead.
         image = top->grab().toImage();
     }
-    const QPoint at = w->mapTo(top, QPoint(x, y)) * image.devicePixelRatio();
-    if (!image.rect().contains(at)) {
-        return 0xFFFFFFFF;
-    }
+    return image;
+}
+
+COLORREF ColorAt(const QImage& image, QPoint at)
+{
     const QColor c = image.pixelColor(at);
     return RGB(c.red(), c.green(), c.blue());
+}
+
+} // namespace
+
+COLORREF PixelColor(CWnd* window, int x, int y)
+{
+    QWidget* w = WidgetOf(window, 0);
+    if (!w || x < 0 || y < 0 || x >= w->width() || y >= w->height()) {
+        return 0xFFFFFFFF;
+    }
+    QWidget* top = w->window();
+    const QImage image = ScreenPicture(top);
+    const QPoint at = w->mapTo(top, QPoint(x, y)) * image.devicePixelRatio();
+    return !image.isNull() && image.rect().contains(at) ? ColorAt(image, at) : 0xFFFFFFFF;
+}
+
+int CountPixels(CWnd* window, const CRect& area, COLORREF color)
+{
+    QWidget* w = WidgetOf(window, 0);
+    QWidget* top = w ? w->window() : nullptr;
+    const QImage image = ScreenPicture(top);
+    if (image.isNull()) {
+        return 0;
+    }
+    const QRect logical = QRect(area.left, area.top, area.Width(), area.Height()).intersected(w->rect());
+    const QRect device(w->mapTo(top, logical.topLeft()) * image.devicePixelRatio(),
+                       logical.size() * image.devicePixelRatio());
+    int count = 0;
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        for (int x = device.left(); x <= device.right(); ++x) {
+            count += image.rect().contains(x, y) && ColorAt(image, QPoint(x, y)) == color;
+        }
+    }
+    return count;
 }
 
 bool SaveImage(CWnd* window, const std::string& path) { return SaveWindowImage(window, path); }

@@ -67,6 +67,9 @@ bool IsPressed(CWnd* window, int id); // a push button held down
 // The window's picture as it is painted now (the window and its children); colour of one pixel in
 // client coordinates (logical pixels), or 0xFFFFFFFF outside.
 COLORREF PixelColor(CWnd* window, int x, int y);
+// How many pixels of that picture inside `area` (client coordinates) show exactly `color`; device
+// pixels, so a logical pixel counts dpr × dpr times.
+int CountPixels(CWnd* window, const CRect& area, COLORREF color);
 bool SaveImage(CWnd* window, const std::string& path);
 
 // Menus: whether a popup menu is open, its entry texts, and choosing an entry by its text.
