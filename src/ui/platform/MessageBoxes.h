@@ -2,7 +2,7 @@
 // The modal message box behind AfxMessageBox and CWnd::MessageBox. Tests replace it with a handler that
 // records the text and answers at once.
 
-#include "ui/platform/Types.h"
+#include "ui/platform/Messages.h" // the answers IDOK, IDCANCEL, IDYES, IDNO
 
 #include <functional>
 #include <string>
