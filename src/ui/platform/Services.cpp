@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <mutex>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 namespace {
 
 std::mutex g_handlerMutex;
@@ -111,6 +114,28 @@ DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer)
         path += '/';
     }
     return CopyPath(path, nBufferLength, lpBuffer);
+}
+
+UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT uUnique, char* lpTempFileName)
+{
+    if (!lpPathName || !*lpPathName || !lpTempFileName || uUnique != 0) {
+        return 0;
+    }
+    std::string name = lpPathName;
+    if (name.back() != '/') {
+        name += '/';
+    }
+    name += std::string(lpPrefixString ? lpPrefixString : "").substr(0, 3) + "XXXXXX.tmp";
+    if (name.size() >= MAX_PATH) {
+        return 0;
+    }
+    const int fd = ::mkstemps(name.data(), 4);
+    if (fd < 0) {
+        return 0;
+    }
+    ::close(fd);
+    std::memcpy(lpTempFileName, name.c_str(), name.size() + 1);
+    return 1;
 }
 
 int LoadStringA(HINSTANCE, UINT nID, char* lpBuffer, int cchBufferMax)

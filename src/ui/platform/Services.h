@@ -24,6 +24,10 @@ BOOL SetCurrentDirectoryA(const char* lpPathName);
 DWORD GetCurrentDirectoryA(DWORD nBufferLength, char* lpBuffer);
 // The temporary-files directory with a trailing separator; as GetCurrentDirectoryA.
 DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer);
+// Creates a new empty file "<prefix, 3 characters at most><random>.tmp" in lpPathName and copies its
+// name into lpTempFileName (MAX_PATH bytes); nonzero on success, 0 when the file cannot be made.
+// uUnique must be 0: the layer always makes a new file.
+UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT uUnique, char* lpTempFileName);
 
 // String resource nID (UTF-8); its length, 0 when missing. Copies at most cchBufferMax − 1 bytes and a 0.
 int LoadStringA(HINSTANCE hInstance, UINT nID, char* lpBuffer, int cchBufferMax);
