@@ -6,9 +6,47 @@
 #include <QKeyEvent>
 #include <QStyleFactory>
 
-namespace layer {
+#include <mutex>
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace layer {
+namespace {
+
+// The application that tasks from other threads go to. Never destroyed: a worker may post while the
+// program ends and runs static destructors.
+struct PostGate {
+    std::mutex mutex;
+    Application* app = nullptr;
+};
+
+PostGate& Gate()
+{
+    static auto* gate = new PostGate;
+    return *gate;
+}
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    const std::lock_guard lock(Gate().mutex);
+    Gate().app = this;
+}
+
+Application::~Application()
+{
+    const std::lock_guard lock(Gate().mutex);
+    Gate().app = nullptr;
+}
+
+bool PostToApplication(std::function<void()> task)
+{
+    const std::lock_guard lock(Gate().mutex);
+    if (!Gate().app) {
+        return false;
+    }
+    QMetaObject::invokeMethod(Gate().app, std::move(task), Qt::QueuedConnection);
+    return true;
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

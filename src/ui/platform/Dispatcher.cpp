@@ -1,5 +1,6 @@
 #include "ui/platform/Dispatcher.h"
 
+#include "ui/platform/Application.h"
 #include "ui/platform/MouseTracking.h"
 #include "ui/platform/SystemMenu.h"
 #include "ui/platform/WindowMove.h"
@@ -168,22 +169,16 @@ LRESULT SendFromEvent(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, con
 
 bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!QCoreApplication::instance()) {
-        return false;
-    }
-    PostTask([hwnd, message, wParam, lParam] {
+    return PostTask([hwnd, message, wParam, lParam] {
         if (Find(hwnd)) {
             Send(hwnd, message, wParam, lParam);
         }
     });
-    return true;
 }
 
-void PostTask(std::function<void()> task)
+bool PostTask(std::function<void()> task)
 {
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
-    }
+    return PostToApplication(std::move(task));
 }
 
 const MSG* CurrentMessage() { return Frames().empty() ? nullptr : &Frames().back().msg; }
