@@ -80,6 +80,8 @@ int AfxWinMain(int argc, char** argv, const PlatformOptions& options)
     }
     const int exitStatus = theApp->ExitInstance();
     layer::DestroyAllWindows();
+    // Widgets of destroyed windows go now, while the application (and a browser engine) is still whole.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status != 0 ? status : exitStatus;
 }
 
