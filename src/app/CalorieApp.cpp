@@ -4,6 +4,8 @@
 #include "app/ExeDirectory.h"
 #include "app/ScreenshotTour.h"
 
+#include <cstdlib>
+
 CCalorieApp theApp;
 
 namespace {
@@ -41,7 +43,11 @@ CCalorieApp::CCalorieApp() : CWinApp(nullptr) {}
 
 BOOL CCalorieApp::InitInstance()
 {
-    AfxEnableControlContainer();
+    // VINTORA_NO_BANNER is for the start-up benchmark (bench/startup.sh) only: the program without the
+    // browser engine, as where its plugin is not installed.
+    if (!std::getenv("VINTORA_NO_BANNER")) {
+        AfxEnableControlContainer();
+    }
     SetCurrentDirToExe();
 
     CCalorieDlg dlg;

@@ -8,6 +8,8 @@
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
 #include "ui/SkinDraw.h"
+#include "web/ADView.h"
+#include "web/BannerFetch.h"
 #include "web/BannerHostDlg.h"
 #include "web/OpenLink.h"
 
@@ -75,6 +77,8 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pBannerHost = new CBannerHostDlg;
     m_pBannerHost->Create(CBannerHostDlg::IDD, this);
     m_pBannerHost->MoveWindow(215, 395, 485, 90);
+    m_pBannerHost->m_pView->Navigate2(LocalBannerPath());
+    AfxBeginThread(BannerThreadProc, m_pBannerHost);
     m_pBannerHost->ShowWindow(SW_SHOW);
 
     m_pTotalBar = new CFoodTotalBar;

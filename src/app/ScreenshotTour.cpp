@@ -29,6 +29,9 @@ bool SaveCalculatorScreenshots(CCalorieDlg& dlg, const std::string& directory)
     if (!dlg.Create(CCalorieDlg::IDD)) {
         return false;
     }
+    // The banner strip shows its local page in the pictures, unless the browser takes too long.
+    constexpr DWORD kBannerWaitMs = 5000;
+    AfxWaitForBrowserViews(kBannerWaitMs);
     bool saved = true;
     for (PageId page : kPageIds) {
         CWnd* button = dlg.GetDlgItem(MenuButtonId(page));

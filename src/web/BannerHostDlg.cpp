@@ -1,8 +1,34 @@
 #include "web/BannerHostDlg.h"
 
+#include "web/ADView.h"
+#include "web/BannerFetch.h"
+
+namespace {
+constexpr UINT kViewId = 125;
+}
+
+BEGIN_MESSAGE_MAP(CBannerHostDlg, CDialog)
+    ON_MESSAGE(WM_BANNER_NAVIGATE, &CBannerHostDlg::OnBannerNavigate)
+END_MESSAGE_MAP()
+
 CBannerHostDlg::CBannerHostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
 void CBannerHostDlg::PostNcDestroy()
 {
     delete this;
+}
+
+BOOL CBannerHostDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_pView = new CADView;
+    m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kViewId, nullptr);
+    m_pView->ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+LRESULT CBannerHostDlg::OnBannerNavigate(WPARAM, LPARAM)
+{
+    m_pView->Navigate2(BannerUrl());
+    return 0;
 }

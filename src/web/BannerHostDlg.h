@@ -1,9 +1,16 @@
 #pragma once
 // The host of the banner strip under the calculator pages: a child dialog on template 140 that the
-// main window places at (215, 395), 485 × 90 pixels. It deletes itself when its window is destroyed.
+// main window places at (215, 395), 485 × 90 pixels, with the banner's browser view inside. It deletes
+// itself when its window is destroyed.
 
 #include "res/Resource.h"
 #include "ui/platform/Afx.h"
+
+class CADView;
+
+// Posted by the banner worker (BannerThreadProc) when the remote banner can be reached: the view goes
+// to it.
+inline constexpr UINT WM_BANNER_NAVIGATE = WM_APP + 0x51;
 
 class CBannerHostDlg : public CDialog {
 public:
@@ -11,6 +18,12 @@ public:
 
     explicit CBannerHostDlg(CWnd* pParent = nullptr);
 
+    CADView* m_pView = nullptr; // made in OnInitDialog; deletes itself with its window
+
 protected:
     void PostNcDestroy() override;
+    BOOL OnInitDialog() override;
+    afx_msg LRESULT OnBannerNavigate(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -85,7 +85,7 @@ std::optional<LinkId> LinkForButton(int buttonId)
     }
 }
 
-std::string RemoteBannerUrl()
+std::string RemoteBannerUrl(std::string_view host)
 {
-    return HttpUrl(MainHost(), "/channel/helper/calorie_banner.html");
+    return HttpUrl(host, "/channel/helper/calorie_banner.html");
 }

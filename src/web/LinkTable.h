@@ -22,5 +22,6 @@ std::string LinkUrl(LinkId link);
 // The link of button IDC_DIARY ("Diary") to IDC_MALL ("Mall"); none for any other id.
 std::optional<LinkId> LinkForButton(int buttonId);
 
-// The banner page fetched once per run: "http://<main>/channel/helper/calorie_banner.html".
-std::string RemoteBannerUrl();
+// The banner page fetched once per run: "http://<host>/channel/helper/calorie_banner.html", on the
+// main host unless another is given.
+std::string RemoteBannerUrl(std::string_view host = MainHost());
