@@ -2,12 +2,15 @@
 # Runs the real program on a virtual X server and drives it from outside with real pointer events:
 # the window is 780 x 530 and frameless, each menu button shows its page and title, a press on the
 # skin drags the window (with and without a window manager), the minimise button minimises, and the
-# close button ends the process with status 0.
-# Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR
+# close button ends the process with status 0. The banner strip shows the local page at once, and the
+# remote banner of a loopback server once the program could fetch it; a stalled server delays neither
+# the window nor the end of the program.
+# Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR BANNER_SERVER
 set -uo pipefail
 
 program=$1
 bitmaps=$2
+banner_server=$3
 work=$(mktemp -d)
 passed=0
 failed=0
@@ -162,6 +165,58 @@ check "Escape on the main window minimises it" wait_for 3 bash -c "xprop -id $wi
 restore
 click_client 763 10
 check "the close button ends the program with status 0" ends_with_status_zero
+
+echo "== the banner strip"
+# Colour of pixel (X, Y) of the strip (the host at client (215, 395), 485 x 90).
+strip_pixel() { client_pixel $((215 + $1)) $((395 + $2)); }
+# The local page's cream box; its green frame at the strip's left and top edges (the page sits at (-10, -15)).
+local_page_shown() { [ "$(strip_pixel 240 84)" = "247,243,222" ]; }
+local_page_placed() { [ "$(strip_pixel 0 45)" = "181,209,72" ] && [ "$(strip_pixel 240 0)" = "181,209,72" ]; }
+# The test server's page: green exactly where the strip shows it, magenta around.
+remote_page_shown() {
+  local p
+  for p in "0 0" "484 0" "0 89" "484 89" "240 45"; do [ "$(strip_pixel $p)" = "0,160,0" ] || return 1; done
+}
+start_banner_server() { # start_banner_server MODE [DELAY_MS]
+  rm -f "$work/port"
+  "$banner_server" "$@" "$work/port" >"$work/server.log" 2>&1 &
+  server=$!
+  pids+=("$server")
+  wait_for 10 test -s "$work/port" || { echo "the banner server did not start"; exit 1; }
+  export VINTORA_TEST_BANNER_HOST="127.0.0.1:$(head -n1 "$work/port")"
+}
+stop_banner_server() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; }
+banner_requests() { grep -c '^GET /channel/helper/calorie_banner.html ' "$work/server.log"; }
+# Ends the program with the close button; it must be gone within SECONDS with status 0.
+close_within() { # close_within SECONDS
+  click_client 763 10
+  wait_for "$1" bash -c "! kill -0 $app 2>/dev/null" && wait "$app"
+}
+
+export VINTORA_TEST_BANNER_HOST=127.0.0.1:9 # nothing listens there
+start_program
+check "without a server the strip shows the local page" wait_for 20 local_page_shown
+check "the local page is placed at (-10, -15) in the strip" local_page_placed
+sleep 3
+check "without a server the local page stays" local_page_shown
+check "the close button ends the program with status 0" close_within 5
+
+start_banner_server serve 4000 # the local page has time to show first
+start_program
+check "with a server the strip shows the local page first" wait_for 20 local_page_shown
+check "then the remote page, placed at (-10, -15) in the strip" wait_for 30 remote_page_shown
+check "the worker fetched the banner and the view went to it" test "$(banner_requests)" = 2
+check "the close button ends the program with status 0" close_within 5
+stop_banner_server
+
+start_banner_server stall
+started=$(date +%s%N)
+start_program
+check "a stalled server does not delay the window" test $(( ($(date +%s%N) - started) / 1000000 )) -lt 10000
+check "the strip shows the local page while the fetch stalls" wait_for 20 local_page_shown
+check "the fetch is still waiting for the server" test "$(banner_requests)" = 1
+check "the close button ends the program at once with status 0 while the fetch stalls" close_within 3
+stop_banner_server
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

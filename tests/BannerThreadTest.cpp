@@ -1,0 +1,152 @@
+// The banner worker and its host: a reachable banner makes the host's view go to the remote page, an
+// unreachable one changes nothing, and a host destroyed while the fetch runs is never touched (this
+// test runs under the address and thread sanitizers, the last case a hundred times in a row).
+
+#include "ui/platform/Afx.h"
+#include "ui/platform/testing/TestDriver.h"
+#include "web/ADView.h"
+#include "web/BannerFetch.h"
+#include "web/BannerHostDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+
+namespace {
+
+// Counts the navigation requests that reach a live host (user-interface thread only).
+int g_requestsDelivered = 0;
+
+class CObservedHost : public CBannerHostDlg {
+protected:
+    afx_msg LRESULT OnObservedNavigate(WPARAM wParam, LPARAM lParam)
+    {
+        ++g_requestsDelivered;
+        return OnBannerNavigate(wParam, lParam);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CObservedHost, CBannerHostDlg)
+    ON_MESSAGE(WM_BANNER_NAVIGATE, &CObservedHost::OnObservedNavigate)
+END_MESSAGE_MAP()
+
+// A one-shot signal between the test and the worker.
+class Signal {
+public:
+    void Raise()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_raised = true;
+        m_changed.notify_all();
+    }
+    bool Wait(int timeoutMs = 10'000)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return m_raised; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_raised = false;
+};
+
+// The banner worker with the host, as the main window starts it; `finished` is raised after it returned.
+struct WorkerRun {
+    CBannerHostDlg* host;
+    Signal finished;
+};
+
+UINT RunBannerWorker(LPVOID param)
+{
+    auto* run = static_cast<WorkerRun*>(param);
+    BannerThreadProc(run->host);
+    run->finished.Raise();
+    return 0;
+}
+
+class BannerWorker : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_requestsDelivered = 0;
+        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, nullptr, WS_POPUP, CRect(0, 0, 600, 200), nullptr, 0));
+        m_host = new CObservedHost;
+        ASSERT_TRUE(m_host->Create(CBannerHostDlg::IDD, &m_parent));
+    }
+    void TearDown() override
+    {
+        SetDownloadHandler(nullptr);
+        m_parent.DestroyWindow();
+    }
+
+    // Runs the worker with the host while the download answers `result`; `during` runs while the
+    // download waits, on the test's thread.
+    void RunWorker(HRESULT result, const std::function<void()>& during = [] {})
+    {
+        Signal downloading;
+        Signal answer;
+        SetDownloadHandler([&](const std::string& url, const std::string& file) {
+            m_url = url;
+            m_file = file;
+            downloading.Raise();
+            answer.Wait();
+            return result;
+        });
+        WorkerRun run{m_host, {}};
+        ASSERT_NE(AfxBeginThread(&RunBannerWorker, &run), nullptr);
+        ASSERT_TRUE(downloading.Wait());
+        during();
+        answer.Raise();
+        ASSERT_TRUE(run.finished.Wait());
+        uitest::ProcessEvents(); // what the worker posted arrives now, or never
+    }
+
+    CWnd m_parent;
+    CObservedHost* m_host = nullptr;
+    std::string m_url;
+    std::string m_file;
+};
+
+TEST_F(BannerWorker, AReachableBannerSendsTheHostsViewToTheRemotePage)
+{
+    RunWorker(S_OK);
+    EXPECT_EQ(m_url, BannerUrl());
+    EXPECT_FALSE(std::filesystem::exists(m_file)) << "the fetched copy is removed";
+    EXPECT_EQ(g_requestsDelivered, 1);
+    EXPECT_TRUE(m_host->m_pView->GetBusy()) << "the view has the remote page to show";
+}
+
+TEST_F(BannerWorker, AnUnreachableBannerChangesNothing)
+{
+    RunWorker(INET_E_CANNOT_CONNECT);
+    EXPECT_FALSE(std::filesystem::exists(m_file));
+    EXPECT_EQ(g_requestsDelivered, 0);
+    EXPECT_FALSE(m_host->m_pView->GetBusy());
+}
+
+TEST_F(BannerWorker, AHostDestroyedWhileTheFetchRunsIsNeverTouched)
+{
+    RunWorker(S_OK, [&] { m_host->DestroyWindow(); }); // the host deletes itself, and its view with it
+    EXPECT_EQ(g_requestsDelivered, 0);
+}
+
+TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, nullptr, WS_POPUP, CRect(0, 0, 600, 200), nullptr, 0));
+    auto* host = new CBannerHostDlg;
+    ASSERT_TRUE(host->Create(CBannerHostDlg::IDD, &parent));
+    ASSERT_NE(host->m_pView, nullptr);
+    EXPECT_EQ(host->GetDlgItem(125), host->m_pView);
+    CRect rect;
+    host->m_pView->GetWindowRect(&rect);
+    EXPECT_TRUE(rect.IsRectEmpty()) << "no visible size before the first page";
+    EXPECT_TRUE(host->m_pView->GetStyle() & WS_VISIBLE);
+    parent.DestroyWindow();
+}
+
+} // namespace
