@@ -25,7 +25,8 @@ constexpr const char* kPluginName = "vintora_webview"; // the platform's prefix 
 // painted while the expose is handled, so the call comes from the event loop right after it.
 class FirstFrameWatcher : public QObject {
 public:
-    explicit FirstFrameWatcher(std::function<void()> shown) : m_shown(std::move(shown)) {}
+    // A child of the application: it goes with it when no window was ever shown.
+    explicit FirstFrameWatcher(std::function<void()> shown) : QObject(qApp), m_shown(std::move(shown)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
