@@ -3,16 +3,21 @@
 # Usage: scripts/install-deps.sh [run|test]   (default: test, which is a superset of run)
 set -euo pipefail
 
+# The banner strip's browser view is a plugin over Qt WebEngine; its helper process comes with
+# libqt6webenginecore6-bin.
 run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev
+  qt6-webengine-dev libqt6webenginecore6-bin
   fonts-baekmuk fonts-nanum
 )
 # Tests also need GoogleTest and Benchmark, and for the whole-program test a virtual X server,
-# a window manager, pointer events from outside (xdotool), window queries and screenshots.
+# a window manager, pointer events from outside (xdotool), window queries and screenshots; the
+# start-up benchmark's timer watches the X server through libxcb.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick
+  libxcb1-dev
 )
 
 wanted=("${run_packages[@]}")

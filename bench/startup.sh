@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the real program on a virtual X server, the time from its exec to its mapped
+# window over several runs, with the banner (its browser engine loads after the first frame) and
+# without it (VINTORA_NO_BANNER=1, a switch for this benchmark only), beside a bare Qt window built in
+# the same tree. Prints the medians and ratios, then the resident memory of the program with and
+# without the engine: its own process and each of the engine's processes.
+# Usage: bench/startup.sh [RUNS]   (builds the release preset first; default 15 runs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+cmake --preset release >/dev/null
+cmake --build --preset release --target vintora vintora_bare_window vintora_map_timer >/dev/null
+program=build/release/src/vintora
+bare=build/release/bench/vintora_bare_window
+timer=build/release/bench/vintora_map_timer
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do grep -q '^[0-9]' "$work/display" 2>/dev/null && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+export VINTORA_TEST_BANNER_HOST=127.0.0.1:9 # the banner worker never leaves the machine
+
+time_bare() { "$timer" "$bare"; }
+time_banner() { "$timer" "$program"; }
+time_no_banner() { VINTORA_NO_BANNER=1 "$timer" "$program"; }
+variants=(bare banner no_banner)
+
+for v in "${variants[@]}"; do "time_$v" >/dev/null 2>&1; done # warm the file cache
+for _ in $(seq "$runs"); do # interleaved, so that drift of the machine weighs on every variant alike
+  for v in "${variants[@]}"; do "time_$v" 2>/dev/null >>"$work/$v"; done
+done
+median() { sort -n "$1" | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+bare_ms=$(median "$work/bare")
+banner_ms=$(median "$work/banner")
+no_banner_ms=$(median "$work/no_banner")
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+echo "exec to mapped window, median of $runs runs:"
+printf '  %-30s %7.1f ms\n' "bare Qt window" "$bare_ms"
+printf '  %-30s %7.1f ms  %s x bare\n' "vintora, banner off" "$no_banner_ms" "$(ratio "$no_banner_ms" "$bare_ms")"
+printf '  %-30s %7.1f ms  %s x bare, %s x banner off\n' "vintora, banner on" "$banner_ms" \
+  "$(ratio "$banner_ms" "$bare_ms")" "$(ratio "$banner_ms" "$no_banner_ms")"
+
+# Resident memory a few seconds after the start, when the banner's page is on the screen.
+rss_kib() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+descendants() { local c; for c in $(pgrep -P "$1" || true); do echo "$c"; descendants "$c"; done; }
+memory() { # memory LABEL [ENV=VALUE...]
+  local label=$1; shift
+  env "$@" "$program" >/dev/null 2>&1 &
+  local app=$!
+  pids+=("$app")
+  sleep 8
+  echo "resident memory, $label:"
+  printf '  %-40s %7d KiB\n' "program (pid $app)" "$(rss_kib "$app")"
+  local total child
+  total=$(rss_kib "$app")
+  for child in $(descendants "$app"); do
+    printf '  %-40s %7d KiB\n' "engine process (pid $child)" "$(rss_kib "$child")"
+    total=$((total + $(rss_kib "$child")))
+  done
+  printf '  %-40s %7d KiB\n' "all together" "$total"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+}
+memory "banner on (engine loaded)"
+memory "banner off (no engine)" VINTORA_NO_BANNER=1
