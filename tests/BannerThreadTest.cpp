@@ -141,7 +141,7 @@ TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)
     auto* host = new CBannerHostDlg;
     ASSERT_TRUE(host->Create(CBannerHostDlg::IDD, &parent));
     ASSERT_NE(host->m_pView, nullptr);
-    EXPECT_EQ(host->GetDlgItem(125), host->m_pView);
+    EXPECT_EQ(host->GetDlgItem(125), host->m_pView) << "the view's control id";
     CRect rect;
     host->m_pView->GetWindowRect(&rect);
     EXPECT_TRUE(rect.IsRectEmpty()) << "no visible size before the first page";

@@ -57,6 +57,9 @@ inline constexpr int IDC_MENU_RECOMMEND = 1006;
 inline constexpr int IDC_MENU_BMI = 1007;
 inline constexpr int IDC_MENU_WAISTHIP = 1008;
 
+// The banner host's browser view
+inline constexpr int IDC_BANNER_VIEW = 125;
+
 // Page controls. A number may name a different control on another page: 1024 is the exercise page's
 // delete button and the male radio button elsewhere, 1027 the age edit and the waist's inch button.
 // The food boxes' ids are the food catalogue's (CFoodCatalogue).

@@ -3,10 +3,6 @@
 #include "web/ADView.h"
 #include "web/BannerFetch.h"
 
-namespace {
-constexpr UINT kViewId = 125;
-}
-
 BEGIN_MESSAGE_MAP(CBannerHostDlg, CDialog)
     ON_MESSAGE(WM_BANNER_NAVIGATE, &CBannerHostDlg::OnBannerNavigate)
 END_MESSAGE_MAP()
@@ -22,7 +18,7 @@ BOOL CBannerHostDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_pView = new CADView;
-    m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kViewId, nullptr);
+    m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, IDC_BANNER_VIEW, nullptr);
     m_pView->ShowWindow(SW_SHOW);
     return TRUE;
 }

@@ -65,3 +65,5 @@ IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, std::function<void(co
     PrepareEngine();
     return new WebEngineBrowser(parent, std::move(navigated));
 }
+
+#include "moc_WebEnginePlugin.cpp" // the plugin's meta-object code, compiled with the class
