@@ -119,12 +119,20 @@ BOOL AfxWaitForBrowserViews(DWORD timeoutMs)
     const auto anyBusy = [] {
         return std::any_of(LiveViews().begin(), LiveViews().end(), [](const CHtmlView* v) { return v->GetBusy(); });
     };
-    const QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
-    while (anyBusy() && BrowserLoader::Instance().GetState() != BrowserLoader::State::Unavailable &&
-           !deadline.hasExpired()) {
+    const auto runEventsFor = [](int ms) {
         QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
         loop.exec();
+    };
+    const QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
+    const auto engineMayCome = [] { return BrowserLoader::Instance().GetState() != BrowserLoader::State::Unavailable; };
+    while (anyBusy() && engineMayCome() && !deadline.hasExpired()) {
+        runEventsFor(20);
+    }
+    // The engine draws a completed page a moment after it reports it.
+    constexpr int kDrawMs = 500;
+    if (!anyBusy() && engineMayCome()) {
+        runEventsFor(static_cast<int>(std::min<qint64>(kDrawMs, deadline.remainingTime())));
     }
     return !anyBusy();
 }
