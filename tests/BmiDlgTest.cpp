@@ -1,7 +1,8 @@
 // The BMI page as a person uses it: typing into the edits, clicking the radio buttons and OK, and
 // reading what the page paints (texts, positions, colours) and a few pixels of its picture.
 
-#include "body/BandControlColor.h"
+#include "BodyPageTest.h"
+
 #include "body/BmiDlg.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
@@ -10,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using namespace bodytest;
 
 constexpr int kHeightEdit = IDC_HEIGHT;
 constexpr int kWeightEdit = IDC_WEIGHT;
@@ -25,21 +26,7 @@ constexpr int kMaleRadio = IDC_MALE;
 constexpr int kFemaleRadio = IDC_FEMALE;
 constexpr int kOkButton = IDC_OK;
 
-constexpr COLORREF kGreen = RGB(0, 192, 0);
-constexpr COLORREF kDarkRed = RGB(192, 0, 0);
-constexpr COLORREF kDarkBlue = RGB(0, 0, 192);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
 const char* const kSentencePrefix = "귀하는 BMI 지수가 ";
-const char* const kParagraphHeading = "비만이란 무엇일까요?";
-const char* const kLegendHeading = "BMI 기준";
-
-struct ExpectedText {
-    const char* text;
-    int x;
-    int y;
-    COLORREF color;
-};
 
 const ExpectedText kLabels[] = {
     {"키", 20, 10, kLabelColor},     {"cm", 190, 10, kLabelColor}, {"몸무게", 245, 10, kLabelColor},
@@ -63,109 +50,22 @@ const ExpectedText kFormulaAndLegend[] = {
     {"BMI 가 18.5 미만 : 저체중 /  18.5~24.9 : 정상 / 25이상 : 비만", 30, 236, kLabelColor},
 };
 
-// The texts of the page's last paint. Every paint draws the whole page, labels first; a paint can
-// also come from the controls (focus, pressed look), so only the last one tells the page's state.
-class Painted {
-public:
-    explicit Painted(const std::vector<DrawnText>& entries)
-    {
-        const auto start = std::find_if(entries.rbegin(), entries.rend(),
-                                        [](const DrawnText& e) { return e.text == kLabels[0].text; });
-        if (start != entries.rend()) {
-            m_entries.assign(std::prev(start.base()), entries.end());
-        }
-    }
-
-    const DrawnText* Find(const std::string& text) const
-    {
-        const auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
-                                     [&](const DrawnText& e) { return e.text == text; });
-        return it == m_entries.rend() ? nullptr : &*it;
-    }
-    // The result sentence, or null when none was painted.
-    const DrawnText* Sentence() const
-    {
-        const auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
-                                     [](const DrawnText& e) { return e.text.rfind(kSentencePrefix, 0) == 0; });
-        return it == m_entries.rend() ? nullptr : &*it;
-    }
-    void ExpectShows(const ExpectedText& expected) const
-    {
-        SCOPED_TRACE(expected.text);
-        const DrawnText* e = Find(expected.text);
-        ASSERT_NE(e, nullptr);
-        EXPECT_EQ(e->x, expected.x);
-        EXPECT_EQ(e->y, expected.y);
-        EXPECT_EQ(e->color, expected.color);
-        EXPECT_EQ(e->fontHeight, 12);
-        EXPECT_EQ(e->weight, 400);
-    }
-    template <std::size_t N>
-    void ExpectShowsAll(const ExpectedText (&texts)[N]) const
-    {
-        for (const ExpectedText& t : texts) {
-            ExpectShows(t);
-        }
-    }
-    template <std::size_t N>
-    void ExpectShowsNone(const ExpectedText (&texts)[N]) const
-    {
-        for (const ExpectedText& t : texts) {
-            EXPECT_EQ(Find(t.text), nullptr) << t.text;
-        }
-    }
-
-private:
-    std::vector<DrawnText> m_entries;
-};
-
-// 269 × 167 dialog units: 470 × 250 pixels.
-constexpr DialogTemplate kParentTemplate{0, WS_POPUP | DS_SETFONT, 0, 269, 167, "", "굴림", 9, {}};
-
-// The page from template 143 as the main window makes it: a child of a 470 × 250 window, shown.
-class BmiPageTest : public ::testing::Test {
+// The BMI page, shown as the main window shows it.
+class BmiPageTest : public PageTest<CBmiDlg> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateIndirect(kParentTemplate));
-        m_page = new CBmiDlg;
-        ASSERT_TRUE(m_page->Create(CBmiDlg::IDD, &m_parent));
-        m_page->SetWindowPos(nullptr, 0, 0, 470, 250, SWP_NOZORDER | SWP_SHOWWINDOW);
-        ASSERT_TRUE(uitest::ShowAndActivate(&m_parent));
-        ASSERT_TRUE(uitest::WaitUntil([this] { return uitest::IsVisible(m_page); }));
-    }
-    // Destroying the parent destroys the page, which deletes itself.
-    void TearDown() override { m_parent.DestroyWindow(); }
-
-    // What one full repaint of the page draws.
-    Painted Repaint()
-    {
-        CDrawRecorder recorder;
-        m_page->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return Painted(recorder.EntriesFor(m_page->GetSafeHwnd()));
-    }
-
-    // Clicks OK and answers what the page shows then (OK repaints before the click returns).
-    Painted PressOk()
-    {
-        CDrawRecorder recorder;
-        EXPECT_TRUE(uitest::Click(m_page, kOkButton));
-        uitest::ProcessEvents();
-        return Painted(recorder.EntriesFor(m_page->GetSafeHwnd()));
-    }
+    BmiPageTest() : PageTest(kLabels[0].text) {}
 
     void Enter(const std::string& height, const std::string& weight, int sexRadio)
     {
-        ASSERT_TRUE(uitest::TypeText(m_page, kHeightEdit, height));
-        ASSERT_TRUE(uitest::TypeText(m_page, kWeightEdit, weight));
-        ASSERT_TRUE(uitest::Click(m_page, sexRadio));
-        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsChecked(m_page, sexRadio); }));
+        Type(kHeightEdit, height);
+        Type(kWeightEdit, weight);
+        Choose(sexRadio);
     }
 
     // A result sentence at its place in its colour.
     static void ExpectSentence(const Painted& painted, const std::string& text, COLORREF color)
     {
-        const DrawnText* sentence = painted.Sentence();
+        const DrawnText* sentence = painted.FindStartingWith(kSentencePrefix);
         ASSERT_NE(sentence, nullptr);
         EXPECT_EQ(sentence->text, text);
         EXPECT_EQ(sentence->x, 20);
@@ -174,13 +74,10 @@ protected:
     }
     static void ExpectNoResult(const Painted& painted)
     {
-        EXPECT_EQ(painted.Sentence(), nullptr);
+        EXPECT_EQ(painted.FindStartingWith(kSentencePrefix), nullptr);
         painted.ExpectShowsAll(kObesityParagraph);
         painted.ExpectShowsNone(kFormulaAndLegend);
     }
-
-    CDialog m_parent{kParentTemplate};
-    CBmiDlg* m_page = nullptr;
 };
 
 // Start ------------------------------------------------------------------------------------------
@@ -268,7 +165,7 @@ TEST_F(BmiPageTest, AnIndexOfZeroOrBelowOrNotANumberBringsTheParagraphBack)
                               NoResult{"1e200", "70"}}) {
         SCOPED_TRACE(std::string(c.height) + " cm, " + c.weight + " kg");
         Enter("170", "65", kFemaleRadio);
-        ASSERT_NE(PressOk().Sentence(), nullptr);
+        ASSERT_NE(PressOk().FindStartingWith(kSentencePrefix), nullptr);
 
         Enter(c.height, c.weight, kFemaleRadio);
         ExpectNoResult(PressOk());
@@ -324,14 +221,9 @@ TEST_F(BmiPageTest, HidingAndShowingRepaintsTheStoredResultWithoutComputing)
 {
     Enter("170", "65", kFemaleRadio);
     ExpectSentence(PressOk(), "귀하는 BMI 지수가 22.49 이므로 정상입니다. ", kGreen);
-    ASSERT_TRUE(uitest::TypeText(m_page, kWeightEdit, "100")); // not taken: no OK
+    Type(kWeightEdit, "100"); // not taken: no OK
 
-    m_page->ShowWindow(SW_HIDE);
-    ASSERT_TRUE(uitest::WaitUntil([this] { return !uitest::IsVisible(m_page); }));
-    CDrawRecorder recorder;
-    m_page->ShowWindow(SW_SHOW);
-    ASSERT_TRUE(uitest::WaitUntil([&] { return !recorder.EntriesFor(m_page->GetSafeHwnd()).empty(); }));
-    const Painted painted(recorder.EntriesFor(m_page->GetSafeHwnd()));
+    const Painted painted = HideAndShow();
     ExpectSentence(painted, "귀하는 BMI 지수가 22.49 이므로 정상입니다. ", kGreen);
     painted.ExpectShowsAll(kFormulaAndLegend);
 }
@@ -341,17 +233,7 @@ TEST_F(BmiPageTest, HidingAndShowingRepaintsTheStoredResultWithoutComputing)
 TEST_F(BmiPageTest, EnterAndEscapeDoNothingInAnyControl)
 {
     Enter("170", "65", kFemaleRadio);
-    uitest::MessageBoxRecorder prompts;
-    for (const int id : {kHeightEdit, kWeightEdit, kMaleRadio, kFemaleRadio, kOkButton}) {
-        for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
-            SCOPED_TRACE("control " + std::to_string(id) + (key == VK_RETURN ? " Enter" : " Escape"));
-            ASSERT_TRUE(uitest::PressKey(m_page, id, key));
-            uitest::ProcessEvents();
-            EXPECT_TRUE(uitest::IsVisible(m_page)); // Escape would end the dialog, which hides it
-            ExpectNoResult(Repaint()); // Enter would press OK
-        }
-    }
-    EXPECT_TRUE(prompts.Texts().empty());
+    ExpectEnterAndEscapeDoNothing({kHeightEdit, kWeightEdit, kMaleRadio, kFemaleRadio, kOkButton}, ExpectNoResult);
     EXPECT_EQ(uitest::Text(m_page, kHeightEdit), "170");
     EXPECT_EQ(uitest::Text(m_page, kWeightEdit), "65");
     EXPECT_TRUE(uitest::IsChecked(m_page, kFemaleRadio)); // a key that moved the focus did not click
@@ -366,106 +248,20 @@ TEST_F(BmiPageTest, OtherKeysKeepTheDialogBehaviour)
 
 // Bands and control colours ------------------------------------------------------------------------------
 
-TEST_F(BmiPageTest, ThreeBandsBehindTheInputRowsThenWhite)
+TEST_F(BmiPageTest, ThreeBandsBehindTheInputRowsThenWhiteAndTheSexGreyOnItsBand)
 {
-    Repaint();
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 2), kBandColorEven);
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 31), kBandColorEven);
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 32), kBandColorOdd);
-    EXPECT_EQ(uitest::PixelColor(m_page, 5, 63), kBandColorOdd);
-    EXPECT_EQ(uitest::PixelColor(m_page, 5, 64), kBandColorEven);
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 95), kBandColorEven);
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 96), kWhite);
-    EXPECT_EQ(uitest::PixelColor(m_page, 460, 249), kWhite);
+    ExpectBands(3);
+    ExpectGreyCaptionOn(kMaleRadio, kBandColorOdd);
+    ExpectGreyCaptionOn(kFemaleRadio, kBandColorOdd);
 }
 
-TEST_F(BmiPageTest, TheSexRadioButtonsReadGreyOnTheOddBand)
+// The colour requests that the layer sends when a control paints, answered by the page.
+TEST_F(BmiPageTest, OnlyTheSexRadioButtonsAreColouredGreyOnTheOddBand)
 {
-    Repaint();
-    for (const int id : {kMaleRadio, kFemaleRadio}) {
-        SCOPED_TRACE(id);
-        const CRect rect = uitest::ControlRect(m_page, id);
-        ASSERT_FALSE(rect.IsRectEmpty());
-        int background = 0;
-        int darkest = 255;
-        for (int y = rect.top; y < rect.bottom; ++y) {
-            for (int x = rect.left + rect.Width() / 2; x < rect.right; ++x) { // the caption half
-                const COLORREF c = uitest::PixelColor(m_page, x, y);
-                background += c == kBandColorOdd;
-                darkest = std::min<int>(darkest, std::min({GetRValue(c), GetGValue(c), GetBValue(c)}));
-            }
-        }
-        EXPECT_GT(background, rect.Height() * rect.Width() / 4);
-        EXPECT_LE(darkest, 170);  // the caption is there
-        EXPECT_GE(darkest, 120);  // and grey, not black
-    }
-}
-
-// The colour request that the layer sends when a control paints, answered by the page.
-TEST_F(BmiPageTest, ColourRequestsOfTheRadioButtonsAnswerGreyOnTheOddBand)
-{
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    for (const int id : {kMaleRadio, kFemaleRadio}) {
-        SCOPED_TRACE(id);
-        dc.SetTextColor(RGB(0, 0, 0));
-        const auto brush = reinterpret_cast<HBRUSH>(m_page->SendMessage(
-            WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
-            reinterpret_cast<LPARAM>(m_page->GetDlgItem(id)->GetSafeHwnd())));
-        COLORREF color = 0;
-        ASSERT_TRUE(GetBrushColor(brush, &color));
-        EXPECT_EQ(color, kBandColorOdd);
-        EXPECT_EQ(brush, HeldControlBrush());
-        EXPECT_EQ(dc.GetTextColor(), kLabelColor);
-        EXPECT_EQ(dc.GetBkColor(), kBandColorOdd);
-    }
-
-    // The edits keep the standard colouring, and the brush held for the radio buttons is let go.
-    const auto brush = reinterpret_cast<HBRUSH>(m_page->SendMessage(
-        WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
-        reinterpret_cast<LPARAM>(m_page->GetDlgItem(kHeightEdit)->GetSafeHwnd())));
-    EXPECT_EQ(HeldControlBrush(), nullptr);
-    COLORREF color = 0;
-    EXPECT_TRUE(!GetBrushColor(brush, &color) || color != kBandColorOdd);
-    EXPECT_NE(dc.GetTextColor(), kLabelColor);
-}
-
-// The colouring routine on its own, with the tables of the three body pages.
-TEST_F(BmiPageTest, ColouringRoutineHoldsOneBrushOfTheListedBandColour)
-{
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    CBrush standard(RGB(1, 2, 3));
-    const BandControl waistHip[] = {{IDC_WAIST_INCH, kBandColorEven}, {IDC_WAIST_CM, kBandColorEven}, {IDC_MALE, kBandColorEven},
-                                    {IDC_FEMALE, kBandColorEven}, {IDC_HIP_INCH, kBandColorOdd}, {IDC_HIP_CM, kBandColorOdd}};
-    const BandControl bmi[] = {{IDC_MALE, kBandColorOdd}, {IDC_FEMALE, kBandColorOdd}};
-    CWnd* male = m_page->GetDlgItem(kMaleRadio);
-    CWnd* height = m_page->GetDlgItem(kHeightEdit);
-
-    const HBRUSH first = ColorBandControl(standard, &dc, male, bmi);
-    COLORREF color = 0;
-    ASSERT_TRUE(GetBrushColor(first, &color));
-    EXPECT_EQ(color, kBandColorOdd);
-    EXPECT_EQ(HeldControlBrush(), first);
-    EXPECT_EQ(dc.GetTextColor(), kLabelColor);
-    EXPECT_EQ(dc.GetBkColor(), kBandColorOdd);
-
-    // The same control in another page's table takes that table's colour; the old brush is gone
-    // (its handle may be reused for the new one).
-    const HBRUSH second = ColorBandControl(standard, &dc, male, waistHip);
-    EXPECT_TRUE(second == first || !GetBrushColor(first, &color));
-    ASSERT_TRUE(GetBrushColor(second, &color));
-    EXPECT_EQ(color, kBandColorEven);
-    EXPECT_EQ(dc.GetBkColor(), kBandColorEven);
-    EXPECT_EQ(HeldControlBrush(), second);
-
-    // An unlisted control keeps the standard colouring, and no control brush is left.
-    dc.SetTextColor(RGB(0, 0, 0));
-    EXPECT_EQ(ColorBandControl(standard, &dc, height, bmi), static_cast<HBRUSH>(standard));
-    EXPECT_FALSE(GetBrushColor(second, &color));
-    EXPECT_EQ(HeldControlBrush(), nullptr);
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
-    EXPECT_TRUE(GetBrushColor(standard, &color)); // never deleted here
+    ExpectBandColouring(kMaleRadio, kBandColorOdd);
+    ExpectBandColouring(kFemaleRadio, kBandColorOdd);
+    ExpectStandardColouring(kHeightEdit);
+    ExpectStandardColouring(kWeightEdit);
 }
 
 // Pictures ---------------------------------------------------------------------------------------------

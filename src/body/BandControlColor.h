@@ -7,6 +7,8 @@
 // exists at any time. The last one is kept deliberately until the process ends: the control painted
 // with it may repaint from it at any moment, and it is a single colour record.
 
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 #include "ui/platform/Afx.h"
 
 #include <span>
@@ -16,6 +18,9 @@ struct BandControl {
     int id;
     COLORREF color;
 };
+
+// The sex radio buttons of the BMI and recommended-calorie pages, which stand on band 1.
+inline constexpr BandControl kSexRadiosOnBandOne[] = {{IDC_MALE, kBandColorOdd}, {IDC_FEMALE, kBandColorOdd}};
 
 // The colour request of a page's OnCtlColor, given the brush of the standard dialog colouring
 // (CDialog::OnCtlColor, already called) and the page's band controls. Deletes the held brush; for a

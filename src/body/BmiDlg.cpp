@@ -2,34 +2,12 @@
 
 #include "body/BandControlColor.h"
 #include "body/Bmi.h"
-#include "ui/BufferedPaintDC.h"
+#include "body/ResultColor.h"
+#include "ui/PagePaint.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
-#include <initializer_list>
-#include <memory>
-
 namespace {
-
-constexpr COLORREF kHeadingBlue = RGB(0, 0, 192);
-constexpr COLORREF kHeadingRed = RGB(192, 0, 0);
-
-// The sex radio buttons stand on band 1.
-constexpr BandControl kBandControls[] = {{IDC_MALE, kBandColorOdd}, {IDC_FEMALE, kBandColorOdd}};
-
-struct PlacedText {
-    int x;
-    int y;
-    const char* text;
-};
-
-void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts)
-{
-    dc.SetTextColor(color);
-    for (const PlacedText& t : texts) {
-        dc.TextOut(t.x, t.y, t.text);
-    }
-}
 
 void DrawResult(CDC& dc, double bmi, int sex)
 {
@@ -85,30 +63,19 @@ BOOL CBmiDlg::OnInitDialog()
 
 HBRUSH CBmiDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
+    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kSexRadiosOnBandOne);
 }
 
 void CBmiDlg::OnPaint()
 {
-    CBufferedPaintDC dc(this);
-    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
-    CFont* previousFont = dc.SelectObject(font.get());
-
-    CRect client;
-    GetClientRect(&client);
-    dc.FillSolidRect(&client, kPageBackgroundColor);
-    dc.SetBkMode(TRANSPARENT);
-    DrawPageBands(dc, client, 0, 3, 0);
-    DrawTexts(dc, kLabelColor, {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "성별"}});
-
-    if (m_dBmi > 0) { // a not-a-number index is not
-        DrawResult(dc, m_dBmi, m_nSex);
-    } else {
-        DrawObesityParagraph(dc);
-    }
-
-    dc.SelectObject(previousFont);
-    font->DeleteObject();
+    PaintPageFace(this, 3, {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "성별"}},
+                  [this](CDC& dc) {
+                      if (m_dBmi > 0) { // a not-a-number index is not
+                          DrawResult(dc, m_dBmi, m_nSex);
+                      } else {
+                          DrawObesityParagraph(dc);
+                      }
+                  });
 }
 
 void CBmiDlg::OnBtnOk()

@@ -1,0 +1,35 @@
+#include "ui/PagePaint.h"
+
+#include "ui/BufferedPaintDC.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
+#include "ui/platform/Wnd.h"
+
+#include <memory>
+
+void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts)
+{
+    dc.SetTextColor(color);
+    for (const PlacedText& t : texts) {
+        dc.TextOut(t.x, t.y, t.text);
+    }
+}
+
+void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> labels,
+                   const std::function<void(CDC&)>& drawContent)
+{
+    CBufferedPaintDC dc(page);
+    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
+    CFont* previousFont = dc.SelectObject(font.get());
+
+    CRect client;
+    page->GetClientRect(&client);
+    dc.FillSolidRect(&client, kPageBackgroundColor);
+    dc.SetBkMode(TRANSPARENT);
+    DrawPageBands(dc, client, 0, bandCount, 0);
+    DrawTexts(dc, kLabelColor, labels);
+    drawContent(dc);
+
+    dc.SelectObject(previousFont);
+    font->DeleteObject();
+}
