@@ -1,3 +1,103 @@
 #include "body/RecommendDlg.h"
 
+#include "body/BandControlColor.h"
+#include "body/Bmi.h"
+#include "body/MinimumKcal.h"
+#include "body/ResultColor.h"
+#include "ui/PagePaint.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
+
+namespace {
+
+// Below this index losing weight may do harm, for either sex.
+constexpr double kUnderweightBound = 18.5;
+
+void DrawUnderweightWarning(CDC& dc)
+{
+    DrawTexts(dc, kResultRed, {{20, 112, "귀하는 저체중에 해당되므로 체중 감량이 해로울 수 있습니다."}});
+    DrawTexts(dc, kLabelColor,
+              {{30, 137, "그럼에도 불구하고 체중을 꼭 빼야 할 사유가 있는 분은 전문가와의"},
+               {30, 157, "상담을 통해 도움을 받으시기 바랍니다."}});
+}
+
+void DrawMinimumIntake(CDC& dc, double minKcal)
+{
+    dc.SetTextColor(kResultRed);
+    dc.TextOut(20, 112, MinimumKcalSentence(minKcal));
+    DrawTexts(dc, kLabelColor,
+              {{30, 137, "본 계산기에서 제시하는 칼로리는 요요현상 없는 건강한 체중 조절을 위해"},
+               {30, 157, "귀하가 섭취해야 할 최소칼로리입니다. 최소한 권장 칼로리 이상을 드시고"},
+               {30, 177, "골고루 드시려고 노력한다면 건강과 날씬한 몸매를 동시에 얻을 수 있습니다."}});
+}
+
+void DrawBasalMetabolismParagraph(CDC& dc)
+{
+    DrawTexts(dc, kLabelColor,
+              {{20, 115, "우리 몸을 유지하는데 꼭 필요한 최소한의 열량을 기초대사량이라고 하는데,"},
+               {20, 135, "다이어트를 할 때 이 기초대사량보다도 섭취 열량이 적게 되면, 신체 내에서는"},
+               {20, 155, "모자라는 열량과 영양소를 충당하기 위해 지방뿐만 아니라 근육을 분해하여"},
+               {20, 175, "이용하게 됩니다. 따라서 체중은 상당히 줄게 되지만 빠진 체중의 상당 부분은"},
+               {20, 195, "체지방이 아닌 근육입니다. 일반적으로 열량 섭취를 과도하게 줄이면 줄일수록"},
+               {20, 215, "지방보다는 근육이 더 많이 소실되게 됩니다."}});
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CRecommendDlg, CPageDlg)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND_SUPPRESSED()
+    ON_WM_CTLCOLOR()
+    ON_BN_CLICKED(IDC_OK, &CRecommendDlg::OnBtnOk)
+END_MESSAGE_MAP()
+
 CRecommendDlg::CRecommendDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
+
+CRecommendDlg::~CRecommendDlg() = default;
+
+void CRecommendDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_OK, m_btnOk);
+    DDX_Text(pDX, IDC_AGE, m_nAge);
+    DDX_Text(pDX, IDC_HEIGHT, m_dHeight);
+    DDX_Text(pDX, IDC_WEIGHT, m_dWeight);
+    DDX_Radio(pDX, IDC_MALE, m_nSex);
+}
+
+BOOL CRecommendDlg::OnInitDialog()
+{
+    CPageDlg::OnInitDialog();
+    m_btnOk.SetBitmapId(IDB_BTN_OK);
+    return TRUE;
+}
+
+HBRUSH CRecommendDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kSexRadiosOnBandOne);
+}
+
+void CRecommendDlg::OnPaint()
+{
+    PaintPageFace(this, 3,
+                  {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "만나이"},
+                   {245, 42, "성별"}},
+                  [this](CDC& dc) {
+                      if (!(m_dBmi > 0)) { // a not-a-number index is not
+                          DrawBasalMetabolismParagraph(dc);
+                      } else if (m_dBmi < kUnderweightBound) {
+                          DrawUnderweightWarning(dc);
+                      } else {
+                          DrawMinimumIntake(dc, m_dMinKcal);
+                      }
+                  });
+}
+
+void CRecommendDlg::OnBtnOk()
+{
+    // A field that does not parse has shown its prompt and kept its member, and so has every field
+    // after it; both results are computed all the same.
+    UpdateData(TRUE);
+    m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
+    m_dMinKcal = MinimumKcal(m_nSex, m_dHeight, m_dWeight, m_nAge);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}

@@ -1,9 +1,11 @@
 #pragma once
-// The recommended-minimum-calorie page: a child dialog on template 142 that the main window creates
-// hidden at (215, 140), 470 × 250 pixels, and shows when that calculator is chosen. It deletes itself
-// when its window is destroyed.
+// The recommended-minimum-calorie page: height, weight, age and sex in; on OK the body mass index and
+// the minimum daily intake are computed, and every paint shows, by the index, a warning for the
+// underweight (no figure), the intake with advice on healthy dieting, or a paragraph on basal
+// metabolism while no positive index exists. A child dialog of the main window, built from template 142.
 
 #include "res/Resource.h"
+#include "ui/HoverButton.h"
 #include "ui/PageDlg.h"
 
 class CRecommendDlg : public CPageDlg {
@@ -11,4 +13,24 @@ public:
     enum { IDD = IDD_RECOMMEND };
 
     explicit CRecommendDlg(CWnd* pParent = nullptr);
+
+    double m_dBmi = 0;     // index of the last OK; ≤ 0 or not a number: no result
+    double m_dMinKcal = 0; // minimum intake of the last OK, kilocalories
+    CHoverButton m_btnOk;  // IDC_OK, "OK"
+    int m_nAge = 0;        // full years, edit IDC_AGE
+    double m_dHeight = 0;  // centimetres, edit IDC_HEIGHT
+    double m_dWeight = 0;  // kilograms, edit IDC_WEIGHT
+    int m_nSex = 1;        // radio group from IDC_MALE: 0 남자, 1 여자
+
+    ~CRecommendDlg() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnPaint();
+    afx_msg void OnBtnOk();
+
+    DECLARE_MESSAGE_MAP()
 };
