@@ -1,3 +1,105 @@
 #include "body/WaistHipDlg.h"
 
+#include "body/BandControlColor.h"
+#include "body/ResultColor.h"
+#include "body/WaistHip.h"
+#include "ui/PagePaint.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
+
+namespace {
+
+// The waist's unit row lies on band 0, the hip's on band 1, the sex row on band 2.
+constexpr BandControl kBandControls[] = {
+    {IDC_WAIST_INCH, kBandColorEven}, {IDC_WAIST_CM, kBandColorEven}, {IDC_MALE, kBandColorEven},
+    {IDC_FEMALE, kBandColorEven},     {IDC_HIP_INCH, kBandColorOdd},  {IDC_HIP_CM, kBandColorOdd},
+};
+
+void DrawAdviceParagraph(CDC& dc)
+{
+    DrawTexts(dc, kHeadingRed, {{20, 135, "복부 비만을 해결하기 위해서는 어떻게 해야 할까요?"}});
+    // The line at 151 opens the sentence that the next two lines end.
+    DrawTexts(dc, kLabelColor,
+              {{20, 151, "복부 비만은 내장에 지방이 쌓인 것이므로 특별한 비법이 있는 것이 아니라"},
+               {20, 167, "규칙적인 운동과 적절한 식사요법으로 열량 섭취를 줄이고 열량 소비를 늘려야"},
+               {20, 183, "해결될 수 있습니다. 일부에서는 뱃살은 허리 운동과 복근 운동을 하면"},
+               {20, 199, "들어간다고 하는데 이는 사실이 아닙니다. 복부 비만은 만병의 근원입니다."},
+               {20, 215, "규칙적인 운동과 적절한 식사요법으로 내장 지방을 줄이는 것이"},
+               {20, 231, "성인병을 예방하고 건강하게 장수하는 비결입니다."}});
+}
+
+void DrawMeasuringParagraph(CDC& dc)
+{
+    DrawTexts(dc, kLabelColor,
+              {{20, 145, "가정에서 복부 비만 여부를 간단히 확인하는 간단한 방법은 허리 둘레와"},
+               {20, 165, "엉덩이 둘레를 측정하는 것입니다. 허리 둘레는 허리의 가장 가는 부분을 재고,"},
+               {20, 185, "엉덩이 둘레는 엉덩이의 가장 굵은 부분을 잰 다음, 허리 둘레를 엉덩이 둘레로"},
+               {20, 205, "나눈 값(허리 둘레/엉덩이 둘레)이 여성의 경우 0.80 이상,"},
+               {20, 225, "남성의 경우 1.0 이상 이면 복부 비만이라고 판정합니다."}});
+}
+
+void DrawVerdict(CDC& dc, WaistHipVerdict verdict)
+{
+    switch (verdict) {
+    case WaistHipVerdict::NoInput:
+        DrawMeasuringParagraph(dc);
+        return;
+    case WaistHipVerdict::AbdominalObesity:
+        DrawAdviceParagraph(dc);
+        break;
+    case WaistHipVerdict::Normal:
+        break;
+    }
+    dc.SetTextColor(WaistHipSentenceColor(verdict));
+    dc.TextOut(20, 106, WaistHipSentence(verdict));
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWaistHipDlg, CPageDlg)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND_SUPPRESSED()
+    ON_BN_CLICKED(IDC_OK, &CWaistHipDlg::OnBtnOk)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
 CWaistHipDlg::CWaistHipDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
+
+CWaistHipDlg::~CWaistHipDlg() = default;
+
+void CWaistHipDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_OK, m_btnOk);
+    DDX_Text(pDX, IDC_HIP, m_dHip);
+    DDX_Text(pDX, IDC_WAIST, m_dWaist);
+    DDX_Radio(pDX, IDC_HIP_INCH, m_nHipUnit);
+    DDX_Radio(pDX, IDC_MALE, m_nSex);
+    DDX_Radio(pDX, IDC_WAIST_INCH, m_nWaistUnit);
+}
+
+BOOL CWaistHipDlg::OnInitDialog()
+{
+    CPageDlg::OnInitDialog();
+    m_btnOk.SetBitmapId(IDB_BTN_OK);
+    return TRUE;
+}
+
+HBRUSH CWaistHipDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
+}
+
+void CWaistHipDlg::OnPaint()
+{
+    PaintPageFace(this, 4, {{20, 10, "허리둘레"}, {20, 42, "엉덩이둘레"}, {20, 74, "성별"}}, [this](CDC& dc) {
+        DrawVerdict(dc, JudgeWaistHip(m_dWaist, m_nWaistUnit, m_dHip, m_nHipUnit, m_nSex));
+    });
+}
+
+void CWaistHipDlg::OnBtnOk()
+{
+    // Only reads: the verdict is worked out at every paint. A field that does not parse has shown its
+    // prompt and kept its member, and so has every field after it; the page repaints all the same.
+    UpdateData(TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
