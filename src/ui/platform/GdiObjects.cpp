@@ -272,3 +272,9 @@ CBrush* StockWhiteBrush()
 }
 
 } // namespace layer
+
+int CountLiveBrushes()
+{
+    const auto& live = layer::LiveObjects();
+    return static_cast<int>(std::count_if(live.begin(), live.end(), [](const void* h) { return layer::AsBrush(h); }));
+}
