@@ -121,6 +121,49 @@ ends_with_status_zero() {
   wait "$app"
 }
 
+# --- Page checks: one function per page, called below before the close button ------------------------
+
+# How many pixels of the client rectangle W x H at (X, Y) show exactly the colour "r,g,b".
+count_client_colour() { # count_client_colour X Y W H R,G,B
+  import -silent -window root -crop "${3}x${4}+$(( $(window_x) + 1 + $1 ))+$(( $(window_y) + 1 + $2 ))" +repage \
+    -depth 8 txt:- 2>/dev/null | grep -c "($5)"
+}
+client_colour_more_than() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -gt "$6" ]; } # ... R,G,B N
+client_colour_absent() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -eq 0 ]; }       # ... R,G,B
+# Clicks into an edit at client point (X, Y) and replaces its text by typing.
+type_into() { # type_into X Y TEXT
+  click_client "$1" "$2"
+  xdotool key --clearmodifiers ctrl+a type --delay 40 "$3"
+}
+
+# The recommended-calorie page (at 215, 140 in the window) gives a figure, and the waist-to-hip page a
+# verdict, typed and clicked as a person does. Rows are in page pixels + 140: the result line at 112,
+# the verdict line at 106, the advice heading at 135.
+body_pages() {
+  local red=192,0,0 grey=152,152,152
+  click_client 118 298
+  check "the recommended-calorie page shows" wait_for 3 title_shows 143
+  check "no figure before OK" client_colour_absent 235 252 440 12 $red
+  type_into 350 155 165   # height
+  type_into 561 155 55    # weight
+  type_into 350 188 30    # age; 여자 is chosen at start
+  click_client 631 218    # OK
+  check "OK paints the calorie sentence in dark red" wait_for 3 client_colour_more_than 235 252 440 12 $red 40
+  check "and the third advice line in grey, which the underweight warning lacks" \
+    client_colour_more_than 245 317 420 12 $grey 40
+
+  click_client 118 420
+  check "the waist-to-hip page shows" wait_for 3 title_shows 145
+  check "no verdict before OK" client_colour_absent 235 246 200 12 $red
+  type_into 350 155 80    # waist
+  click_client 471 155    # in cm
+  type_into 350 188 38    # hip, in inches; 여자: 80 cm over 96.52 cm is 0.83
+  click_client 631 252    # OK
+  check "OK paints the abdominal-obesity verdict in dark red" wait_for 3 client_colour_more_than 235 246 200 12 $red 20
+  check "with the advice heading in dark red" client_colour_more_than 235 275 440 12 $red 40
+  check "and no green" client_colour_absent 235 246 200 12 0,192,0
+}
+
 start_xserver
 
 echo "== without a window manager"
@@ -163,6 +206,10 @@ check "the window comes back from the task bar" is_viewable
 xdotool key Escape
 check "Escape on the main window minimises it" wait_for 3 bash -c "xprop -id $win WM_STATE | grep -q 'window state: Iconic'"
 restore
+
+# --- Page checks are called here -----------------------------------------------------------------
+body_pages
+
 click_client 763 10
 check "the close button ends the program with status 0" ends_with_status_zero
 
