@@ -5,6 +5,7 @@
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -133,7 +134,7 @@ template class ControlHost<QCheckBox>;
 template class ControlHost<QLineEdit>;
 template class ControlHost<QLabel>;
 template class ControlHost<QComboBox>;
-template class ControlHost<QTableWidget>;
+template class ControlHost<QTableView>;
 
 void OwnerDrawButton::paintEvent(QPaintEvent*)
 {
@@ -230,8 +231,9 @@ void ComboHost::wheelEvent(QWheelEvent* e)
     }
 }
 
-ListHost::ListHost(QWidget* parent) : ControlHost<QTableWidget>(parent)
+ListHost::ListHost(QWidget* parent) : ControlHost<QTableView>(parent), m_model(new ListModel(this))
 {
+    setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -246,17 +248,16 @@ ListHost::ListHost(QWidget* parent) : ControlHost<QTableWidget>(parent)
 
 QRect ListHost::CheckRect(int row)
 {
-    QTableWidgetItem* it = item(row, 0);
-    if (!it || !(it->flags() & Qt::ItemIsUserCheckable)) {
+    const QModelIndex index = m_model->index(row, 0);
+    if (!index.isValid() || !(m_model->flags(index) & Qt::ItemIsUserCheckable)) {
         return {};
     }
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    option.rect = visualItemRect(it);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    option.checkState = it->checkState();
-    option.text = it->text();
-    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.rect = visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.checkState = m_model->Checked(row) ? Qt::Checked : Qt::Unchecked;
+    option.text = m_model->Text(row, 0);
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
 }
 
@@ -266,32 +267,50 @@ int ListHost::CheckBoxRowAt(const QPoint& pos)
     return row >= 0 && CheckRect(row).contains(pos) ? row : -1;
 }
 
+void ListHost::ToggleCheck(int row)
+{
+    m_model->SetChecked(row, !m_model->Checked(row));
+    // The row becomes the focused one, so that Space goes on from there; the selection stays.
+    selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
 void ListHost::mousePressEvent(QMouseEvent* e)
 {
     const int row = CheckBoxRowAt(e->position().toPoint());
     if (e->button() == Qt::LeftButton && row >= 0) {
-        QTableWidgetItem* it = item(row, 0);
-        it->setCheckState(it->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        setFocus(Qt::MouseFocusReason);
+        ToggleCheck(row);
         e->accept();
         return;
     }
-    QTableWidget::mousePressEvent(e);
+    QTableView::mousePressEvent(e);
 }
 
 void ListHost::mouseReleaseEvent(QMouseEvent* e)
 {
-    // The press ticked the box already; the view's own release handling would tick it back.
+    // The press ticked the box already; the view's own release handling must not act on it again.
     if (CheckBoxRowAt(e->position().toPoint()) >= 0) {
         e->accept();
         return;
     }
-    QTableWidget::mouseReleaseEvent(e);
+    QTableView::mouseReleaseEvent(e);
 }
 
 void ListHost::mouseDoubleClickEvent(QMouseEvent* e)
 {
     // A quick second click on a check box ticks it again rather than opening anything.
     mousePressEvent(e);
+}
+
+void ListHost::keyPressEvent(QKeyEvent* e)
+{
+    const QModelIndex current = currentIndex();
+    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier && m_model->Checkable() && current.isValid()) {
+        ToggleCheck(current.row());
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
 }
 
 } // namespace layer

@@ -2,6 +2,7 @@
 // The Qt widgets that host the layer's windows. Each passes its events to the dispatcher, which turns
 // them into messages for the window's object; the widget's own handling is the default processing.
 
+#include "ui/platform/ListModel.h"
 #include "ui/platform/Types.h"
 
 #include <QCheckBox>
@@ -11,7 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QWidget>
 
 #include <functional>
@@ -112,10 +113,12 @@ protected:
     void wheelEvent(QWheelEvent* e) override; // only a focused box takes the wheel, as on the classic desktop
 };
 
-// A report list: clicking a row's check box ticks it without touching the selection.
-class ListHost : public ControlHost<QTableWidget> {
+// A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space
+// key ticks the row without touching the selection; a click elsewhere on a row highlights it.
+class ListHost : public ControlHost<QTableView> {
 public:
     explicit ListHost(QWidget* parent);
+    ListModel* Model() const { return m_model; }
     QRect CheckRect(int row);
     int CheckBoxRowAt(const QPoint& pos); // the row whose check box is at pos, -1 when none
 
@@ -123,6 +126,12 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void ToggleCheck(int row);
+
+    ListModel* m_model;
 };
 
 // Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.

@@ -171,7 +171,6 @@ QWidget* MakeList(const DialogControl& c, QWidget* parent)
     list->setSelectionMode((c.style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
                                                      : QAbstractItemView::ExtendedSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectItems);
-    list->setColumnCount(0);
     return list;
 }
 

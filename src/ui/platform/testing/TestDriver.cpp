@@ -299,6 +299,16 @@ bool ChooseComboEntry(CWnd* window, int id, const std::string& text)
     return index >= 0 && ChooseComboEntry(window, id, index);
 }
 
+bool RenameComboEntry(CWnd* window, int id, int index, const std::string& text)
+{
+    auto* box = As<QComboBox>(window, id);
+    if (!box || index < 0 || index >= box->count()) {
+        return false;
+    }
+    box->setItemText(index, QString::fromStdString(text));
+    return true;
+}
+
 std::vector<std::string> ComboEntries(CWnd* window, int id)
 {
     std::vector<std::string> entries;
@@ -310,38 +320,56 @@ std::vector<std::string> ComboEntries(CWnd* window, int id)
     return entries;
 }
 
-bool TickListRow(CWnd* window, int id, int row)
+namespace {
+
+// A list whose row `row` exists, scrolled so that the row shows.
+layer::ListHost* ListShowingRow(CWnd* window, int id, int row)
 {
     auto* list = As<layer::ListHost>(window, id);
-    if (!list || !list->isVisible() || row < 0 || row >= list->rowCount()) {
-        return false;
+    if (!list || !list->isVisible() || !list->Model()->ValidRow(row)) {
+        return nullptr;
     }
-    list->scrollToItem(list->item(row, 0));
-    const QRect box = list->CheckRect(row);
-    if (box.isEmpty()) {
-        return false;
-    }
-    return PointerAt(list->viewport(), box.center(), Pointer::Click);
+    list->scrollTo(list->Model()->index(row, 0));
+    return list;
+}
+
+} // namespace
+
+bool TickListRow(CWnd* window, int id, int row)
+{
+    layer::ListHost* list = ListShowingRow(window, id, row);
+    const QRect box = list ? list->CheckRect(row) : QRect();
+    return !box.isEmpty() && PointerAt(list->viewport(), box.center(), Pointer::Click);
 }
 
 bool SelectListRow(CWnd* window, int id, int row)
 {
-    auto* list = As<layer::ListHost>(window, id);
-    if (!list || !list->isVisible() || row < 0 || row >= list->rowCount()) {
+    layer::ListHost* list = ListShowingRow(window, id, row);
+    if (!list) {
         return false;
     }
-    list->scrollToItem(list->item(row, 0));
-    const QRect cell = list->visualItemRect(list->item(row, 0));
+    const QRect cell = list->visualRect(list->Model()->index(row, 0));
     return PointerAt(list->viewport(), QPoint(cell.right() - 4, cell.center().y()), Pointer::Click);
+}
+
+CRect ListCheckBoxRect(CWnd* window, int id, int row)
+{
+    layer::ListHost* list = ListShowingRow(window, id, row);
+    QWidget* owner = WidgetOf(window, 0);
+    const QRect box = list ? list->CheckRect(row) : QRect();
+    if (box.isEmpty() || !owner) {
+        return {};
+    }
+    const QPoint tl = list->viewport()->mapTo(owner->window(), box.topLeft()) - owner->mapTo(owner->window(), QPoint(0, 0));
+    return CRect(CPoint(tl.x(), tl.y()), CSize(box.width(), box.height()));
 }
 
 std::vector<std::string> ListHeaders(CWnd* window, int id)
 {
     std::vector<std::string> headers;
     if (auto* list = As<layer::ListHost>(window, id)) {
-        for (int c = 0; c < list->columnCount(); ++c) {
-            const QTableWidgetItem* h = list->horizontalHeaderItem(c);
-            headers.push_back(h ? h->text().toStdString() : std::string());
+        for (int c = 0; c < list->Model()->columnCount(); ++c) {
+            headers.push_back(list->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
         }
     }
     return headers;
@@ -366,8 +394,7 @@ std::string Text(CWnd* window, int id)
 std::string ListText(CWnd* window, int id, int row, int column)
 {
     auto* list = As<layer::ListHost>(window, id);
-    const QTableWidgetItem* item = list ? list->item(row, column) : nullptr;
-    return item ? item->text().toStdString() : std::string();
+    return list ? list->Model()->Text(row, column).toStdString() : std::string();
 }
 
 bool IsChecked(CWnd* window, int id)

@@ -49,10 +49,15 @@ bool TypeText(CWnd* window, int id, const std::string& text);
 bool ChooseComboEntry(CWnd* window, int id, int index);
 bool ChooseComboEntry(CWnd* window, int id, const std::string& text);
 std::vector<std::string> ComboEntries(CWnd* window, int id);
+// Changes the text of an entry in place (no re-sorting, no notification): a box whose entry no longer
+// reads as what the program put there.
+bool RenameComboEntry(CWnd* window, int id, int index, const std::string& text);
 
 // List view: click a row's check box / click a row's first cell (selects it).
 bool TickListRow(CWnd* window, int id, int row);
 bool SelectListRow(CWnd* window, int id, int row);
+// A row's check box in the window's client coordinates (the row scrolled into view); empty when none.
+CRect ListCheckBoxRect(CWnd* window, int id, int row);
 std::vector<std::string> ListHeaders(CWnd* window, int id);
 bool ListShowsGrid(CWnd* window, int id);
 
