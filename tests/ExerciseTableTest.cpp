@@ -219,4 +219,21 @@ TEST(FindExercise, FirstMatchInTableOrderAndEmptySlotsSkipped)
     EXPECT_EQ(FindExercise(Records{}, "golf"), nullptr);
 }
 
+// The form for lists that hand out one record at a time, as the exercise page's list does.
+TEST(FindExercise, RecordsHandedOutOneByOneStopAtTheFirstMatchOrTheEnd)
+{
+    const Records records = Build();
+    std::size_t handedOut = 0;
+    const auto next = [&]() -> const ExerciseRecord* {
+        return handedOut < records.size() ? records[handedOut++].get() : nullptr;
+    };
+    EXPECT_EQ(FindExercise(next, "수영(배영)"), records[66].get());
+    EXPECT_EQ(handedOut, 67u) << "no record is asked for after the match";
+
+    handedOut = 0;
+    EXPECT_EQ(FindExercise(next, "수영"), nullptr);
+    EXPECT_EQ(handedOut, records.size());
+    EXPECT_EQ(FindExercise([] { return static_cast<const ExerciseRecord*>(nullptr); }, ""), nullptr);
+}
+
 } // namespace

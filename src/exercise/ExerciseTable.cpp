@@ -33,9 +33,21 @@ void BuildExerciseTable(const std::function<void(std::unique_ptr<ExerciseRecord>
 const ExerciseRecord* FindExercise(std::span<const std::unique_ptr<ExerciseRecord>> records,
                                    std::string_view text)
 {
-    for (const auto& record : records) {
-        if (record && NamesEqual(record->name, text))
-            return record.get();
+    auto it = records.begin();
+    return FindExercise(
+        [&]() -> const ExerciseRecord* {
+            while (it != records.end() && !*it)
+                ++it;
+            return it != records.end() ? (it++)->get() : nullptr;
+        },
+        text);
+}
+
+const ExerciseRecord* FindExercise(const std::function<const ExerciseRecord*()>& next, std::string_view text)
+{
+    while (const ExerciseRecord* record = next()) {
+        if (NamesEqual(record->name, text))
+            return record;
     }
     return nullptr;
 }

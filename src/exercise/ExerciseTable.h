@@ -25,6 +25,10 @@ void BuildExerciseTable(const std::function<void(std::unique_ptr<ExerciseRecord>
 const ExerciseRecord* FindExercise(std::span<const std::unique_ptr<ExerciseRecord>> records,
                                    std::string_view text);
 
+// The same search over records handed out one at a time in table order, for containers that are not
+// contiguous: `next` answers the next record, or nullptr after the last.
+const ExerciseRecord* FindExercise(const std::function<const ExerciseRecord*()>& next, std::string_view text);
+
 // The weight column, 0 to 16, of a body weight in kilograms: weights below 48.5 give column 0,
 // each further 3 kg one column more, 93.5 and above column 16. A not-a-number weight compares
 // false with every limit and so gives column 0, as a weight below 48.5 does.
