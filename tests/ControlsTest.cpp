@@ -179,6 +179,44 @@ TEST_F(Controls, ListRowsAreInsertedAtTheTopTickedAndDeleted)
     EXPECT_EQ(list.GetItemCount(), 0);
 }
 
+TEST_F(Controls, TicksStayWithTheirRowsAndTheSpaceKeyTicksTheFocusedRow)
+{
+    CListCtrl& list = m_dlg.m_list;
+    list.InsertColumn(0, "운동종목", LVCFMT_LEFT, 180);
+    list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    list.InsertItem(0, "걷기");
+    list.InsertItem(1, "달리기");
+    ASSERT_TRUE(uitest::TickListRow(&m_dlg, kList, 1));
+    list.InsertItem(0, "줄넘기"); // above the ticked row, which moves down with its tick
+    EXPECT_FALSE(list.GetCheck(0));
+    EXPECT_FALSE(list.GetCheck(1));
+    EXPECT_TRUE(list.GetCheck(2));
+    EXPECT_EQ(list.GetItemText(2, 0), "달리기");
+
+    ASSERT_TRUE(uitest::SelectListRow(&m_dlg, kList, 0));
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kList, VK_SPACE));
+    EXPECT_TRUE(list.GetCheck(0));
+    EXPECT_TRUE(list.GetItemState(0, LVIS_SELECTED)) << "Space leaves the selection as it was";
+    EXPECT_FALSE(list.GetItemState(2, LVIS_SELECTED));
+
+    // A column added later gives every row an empty cell; the label stays in the first column.
+    EXPECT_EQ(list.InsertColumn(1, "시간(분)", LVCFMT_LEFT, 100), 1);
+    EXPECT_EQ(list.GetItemText(2, 0), "달리기");
+    EXPECT_EQ(list.GetItemText(2, 1), "");
+    EXPECT_TRUE(list.SetItemText(2, 1, "30분"));
+    EXPECT_FALSE(list.SetItemText(2, 2, "114.0")) << "no such column";
+
+    // Without check boxes no row reads as ticked and none can be ticked; the ticks come back with them.
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    EXPECT_FALSE(list.GetCheck(0));
+    EXPECT_FALSE(list.SetCheck(1));
+    EXPECT_FALSE(uitest::TickListRow(&m_dlg, kList, 1));
+    list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(list.GetCheck(0));
+    EXPECT_FALSE(list.GetCheck(1));
+    EXPECT_TRUE(list.GetCheck(2));
+}
+
 TEST_F(Controls, AnOwnerDrawnButtonIsDrawnPressedWhileHeldAndClicksReachTheOwner)
 {
     CProbeButton& button = m_dlg.m_btnDrawn;
