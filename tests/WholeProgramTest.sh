@@ -164,6 +164,31 @@ body_pages() {
   check "and no green" client_colour_absent 235 246 200 12 0,192,0
 }
 
+# The exercise page (at 215, 140 in the window): a weight and minutes typed and an exercise chosen with
+# the keyboard, then OK: a row appears at the top of the log and the dark-red sentences show the result
+# of 60 kg walking at 4 km/h for 30 minutes. Rows are in page pixels + 140: the calculated sentence at
+# 74, the log's first row at 115, the sum sentence at 234.
+exercise_page() {
+  local red=192,0,0 black=0,0,0
+  local last_line="235 214 290 13" total_line="235 374 290 13" first_row="217 255 170 17"
+  click_client 118 237
+  check "the exercise page shows" wait_for 3 title_shows 142
+  check "its calculated sentence in dark red" client_colour_more_than $last_line $red 100
+  check "its sum sentence in dark red" client_colour_more_than $total_line $red 100
+  check "and an empty log" client_colour_absent $first_row $black
+  local ink_last ink_total
+  ink_last=$(count_client_colour $last_line $red)
+  ink_total=$(count_client_colour $total_line $red)
+  type_into 349 155 60                        # weight
+  xdotool key Tab Down Down Down Down         # the exercise: 걷기(4km/h), fifth in Korean order
+  type_into 598 188 30                        # minutes
+  click_client 630 217                        # OK
+  check "OK logs a row at the top of the exercise log" wait_for 3 client_colour_more_than $first_row $black 20
+  # "114.0" takes more ink than "0.0".
+  check "and the calculated sentence shows the result" client_colour_more_than $last_line $red "$ink_last"
+  check "and the sum sentence too" client_colour_more_than $total_line $red "$ink_total"
+}
+
 start_xserver
 
 echo "== without a window manager"
@@ -209,6 +234,7 @@ restore
 
 # --- Page checks are called here -----------------------------------------------------------------
 body_pages
+exercise_page
 
 click_client 763 10
 check "the close button ends the program with status 0" ends_with_status_zero
