@@ -320,67 +320,6 @@ std::vector<std::string> ComboEntries(CWnd* window, int id)
     return entries;
 }
 
-namespace {
-
-// A list whose row `row` exists, scrolled so that the row shows.
-layer::ListHost* ListShowingRow(CWnd* window, int id, int row)
-{
-    auto* list = As<layer::ListHost>(window, id);
-    if (!list || !list->isVisible() || !list->Model()->ValidRow(row)) {
-        return nullptr;
-    }
-    list->scrollTo(list->Model()->index(row, 0));
-    return list;
-}
-
-} // namespace
-
-bool TickListRow(CWnd* window, int id, int row)
-{
-    layer::ListHost* list = ListShowingRow(window, id, row);
-    const QRect box = list ? list->CheckRect(row) : QRect();
-    return !box.isEmpty() && PointerAt(list->viewport(), box.center(), Pointer::Click);
-}
-
-bool SelectListRow(CWnd* window, int id, int row)
-{
-    layer::ListHost* list = ListShowingRow(window, id, row);
-    if (!list) {
-        return false;
-    }
-    const QRect cell = list->visualRect(list->Model()->index(row, 0));
-    return PointerAt(list->viewport(), QPoint(cell.right() - 4, cell.center().y()), Pointer::Click);
-}
-
-CRect ListCheckBoxRect(CWnd* window, int id, int row)
-{
-    layer::ListHost* list = ListShowingRow(window, id, row);
-    QWidget* owner = WidgetOf(window, 0);
-    const QRect box = list ? list->CheckRect(row) : QRect();
-    if (box.isEmpty() || !owner) {
-        return {};
-    }
-    const QPoint tl = list->viewport()->mapTo(owner->window(), box.topLeft()) - owner->mapTo(owner->window(), QPoint(0, 0));
-    return CRect(CPoint(tl.x(), tl.y()), CSize(box.width(), box.height()));
-}
-
-std::vector<std::string> ListHeaders(CWnd* window, int id)
-{
-    std::vector<std::string> headers;
-    if (auto* list = As<layer::ListHost>(window, id)) {
-        for (int c = 0; c < list->Model()->columnCount(); ++c) {
-            headers.push_back(list->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
-        }
-    }
-    return headers;
-}
-
-bool ListShowsGrid(CWnd* window, int id)
-{
-    auto* list = As<layer::ListHost>(window, id);
-    return list && list->showGrid();
-}
-
 std::string Text(CWnd* window, int id)
 {
     WindowRecord* rec = RecordOf(window, id);
@@ -389,12 +328,6 @@ std::string Text(CWnd* window, int id)
         return rec ? rec->text.toStdString() : std::string();
     }
     return text.toStdString();
-}
-
-std::string ListText(CWnd* window, int id, int row, int column)
-{
-    auto* list = As<layer::ListHost>(window, id);
-    return list ? list->Model()->Text(row, column).toStdString() : std::string();
 }
 
 bool IsChecked(CWnd* window, int id)
