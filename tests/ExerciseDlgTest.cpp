@@ -2,6 +2,8 @@
 // and delete, ticking and highlighting log rows, and reading what the page shows (its painted texts,
 // the log's cells, a few pixels of its picture).
 
+#include "BodyPageTest.h"
+
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseTable.h"
 #include "res/Resource.h"
@@ -14,12 +16,15 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+using bodytest::ExpectedText;
+using bodytest::kDarkRed;
+using bodytest::Painted;
 
 constexpr int kWeightEdit = IDC_WEIGHT;
 constexpr int kMinutesEdit = IDC_MINUTES;
@@ -28,7 +33,6 @@ constexpr int kOkButton = IDC_OK;
 constexpr int kLog = IDC_LOG;
 constexpr int kDeleteButton = IDC_DELETE;
 
-constexpr COLORREF kDarkRed = RGB(192, 0, 0);
 const std::string kLastPrefix = "계산된 운동 칼로리는 ";
 const std::string kTotalPrefix = "합산된 전체 운동 칼로리는 ";
 const std::string kNotFound = "ERROR: 해당 데이터가 존재하지 않습니다.";
@@ -38,60 +42,20 @@ const std::string kNumberPrompt = "숫자를 입력하십시오.";
 std::string LastSentence(const std::string& kcal) { return kLastPrefix + kcal + "Kcal 입니다."; }
 std::string TotalSentence(const std::string& kcal) { return kTotalPrefix + kcal + "Kcal 입니다."; }
 
+// The sentence of a paint that starts with `prefix`, or a note that none was painted.
+std::string SentenceOf(const Painted& painted, const std::string& prefix)
+{
+    const DrawnText* e = painted.FindStartingWith(prefix);
+    return e ? e->text : "(not painted)";
+}
+
 using Row = std::array<std::string, 3>;
 using Rows = std::vector<Row>;
 
-// The texts of the page's last complete paint: every paint draws the whole page, labels first.
-class Painted {
-public:
-    explicit Painted(const std::vector<DrawnText>& entries)
-    {
-        const auto start = std::find_if(entries.rbegin(), entries.rend(),
-                                        [](const DrawnText& e) { return e.text == "몸무게"; });
-        if (start != entries.rend()) {
-            m_entries.assign(std::prev(start.base()), entries.end());
-        }
-    }
-    bool Empty() const { return m_entries.empty(); }
-    const DrawnText* Starting(const std::string& prefix) const
-    {
-        const auto it = std::find_if(m_entries.begin(), m_entries.end(),
-                                     [&](const DrawnText& e) { return e.text.rfind(prefix, 0) == 0; });
-        return it == m_entries.end() ? nullptr : &*it;
-    }
-    std::string Last() const { return TextOf(Starting(kLastPrefix)); }
-    std::string Total() const { return TextOf(Starting(kTotalPrefix)); }
-    const std::vector<DrawnText>& Entries() const { return m_entries; }
-
-private:
-    static std::string TextOf(const DrawnText* e) { return e ? e->text : "(not painted)"; }
-    std::vector<DrawnText> m_entries;
-};
-
-// 269 × 167 dialog units: 470 × 250 pixels, the main window's page area.
-constexpr DialogTemplate kParentTemplate{0, WS_POPUP | DS_SETFONT, 0, 269, 167, "", "굴림", 9, {}};
-
-// The page from template 141 as the main window makes it: a child of a 470 × 250 window, shown.
-class ExercisePageTest : public ::testing::Test {
+// The exercise page, shown as the main window shows it.
+class ExercisePageTest : public bodytest::PageTest<CExerciseDlg> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateIndirect(kParentTemplate));
-        m_page = new CExerciseDlg;
-        ASSERT_TRUE(m_page->Create(CExerciseDlg::IDD, &m_parent));
-        m_page->SetWindowPos(nullptr, 0, 0, 470, 250, SWP_NOZORDER | SWP_SHOWWINDOW);
-        ASSERT_TRUE(uitest::ShowAndActivate(&m_parent));
-        ASSERT_TRUE(uitest::WaitUntil([this] { return uitest::IsVisible(m_page); }));
-    }
-    // Destroying the parent destroys the page, which frees its records and itself.
-    void TearDown() override { m_parent.DestroyWindow(); }
-
-    Painted Repaint()
-    {
-        CDrawRecorder recorder;
-        m_page->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return Painted(recorder.EntriesFor(m_page->GetSafeHwnd()));
-    }
+    ExercisePageTest() : PageTest("몸무게") {}
 
     // Clicks a button and answers what the page painted before the click returned.
     Painted Press(int button)
@@ -99,14 +63,14 @@ protected:
         CDrawRecorder recorder;
         EXPECT_TRUE(uitest::Click(m_page, button));
         uitest::ProcessEvents();
-        return Painted(recorder.EntriesFor(m_page->GetSafeHwnd()));
+        return PaintedBy(recorder);
     }
 
     void Enter(const std::string& weight, const std::string& exercise, const std::string& minutes)
     {
-        ASSERT_TRUE(uitest::TypeText(m_page, kWeightEdit, weight));
+        Type(kWeightEdit, weight);
         ASSERT_TRUE(uitest::ChooseComboEntry(m_page, kExerciseBox, exercise));
-        ASSERT_TRUE(uitest::TypeText(m_page, kMinutesEdit, minutes));
+        Type(kMinutesEdit, minutes);
     }
 
     // Enters and presses OK, expecting no prompt.
@@ -114,7 +78,7 @@ protected:
     {
         Enter(weight, exercise, minutes);
         uitest::MessageBoxRecorder boxes;
-        Painted painted = Press(kOkButton);
+        Painted painted = PressOk();
         EXPECT_TRUE(boxes.Texts().empty());
         return painted;
     }
@@ -142,12 +106,9 @@ protected:
 
     static void ExpectSentences(const Painted& painted, const std::string& last, const std::string& total)
     {
-        EXPECT_EQ(painted.Last(), LastSentence(last));
-        EXPECT_EQ(painted.Total(), TotalSentence(total));
+        EXPECT_EQ(SentenceOf(painted, kLastPrefix), LastSentence(last));
+        EXPECT_EQ(SentenceOf(painted, kTotalPrefix), TotalSentence(total));
     }
-
-    CDialog m_parent{kParentTemplate};
-    CExerciseDlg* m_page = nullptr;
 };
 
 std::vector<std::string> TableNames()
@@ -168,29 +129,15 @@ TEST_F(ExercisePageTest, StartsOnStandingStillWithZeroesAnEmptyLogAndZeroSentenc
     EXPECT_EQ(uitest::ListHeaders(m_page, kLog), (std::vector<std::string>{"운동종목", "시간(분)", "칼로리(Kcal)"}));
     EXPECT_TRUE(uitest::ListShowsGrid(m_page, kLog));
 
-    const Painted painted = Repaint();
-    struct Expected {
-        std::string text;
-        int x;
-        int y;
-        COLORREF color;
-    };
-    const Expected expected[] = {
-        {"몸무게", 20, 10, kLabelColor},       {"kg", 190, 10, kLabelColor},  {"운동종목", 20, 42, kLabelColor},
-        {"운동시간", 275, 42, kLabelColor},    {"분", 435, 42, kLabelColor},
-        {LastSentence("0.0"), 20, 74, kDarkRed}, {TotalSentence("0.0"), 20, 234, kDarkRed},
-    };
-    ASSERT_EQ(painted.Entries().size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(expected[i].text);
-        const DrawnText& e = painted.Entries()[i];
-        EXPECT_EQ(e.text, expected[i].text);
-        EXPECT_EQ(e.x, expected[i].x);
-        EXPECT_EQ(e.y, expected[i].y);
-        EXPECT_EQ(e.color, expected[i].color);
-        EXPECT_EQ(e.fontHeight, 12);
-        EXPECT_EQ(e.weight, 400);
-    }
+    const std::string last = LastSentence("0.0");
+    const std::string total = TotalSentence("0.0");
+    Repaint().ExpectShowsExactly({{"몸무게", 20, 10, kLabelColor},
+                                  {"kg", 190, 10, kLabelColor},
+                                  {"운동종목", 20, 42, kLabelColor},
+                                  {"운동시간", 275, 42, kLabelColor},
+                                  {"분", 435, 42, kLabelColor},
+                                  {last.c_str(), 20, 74, kDarkRed},
+                                  {total.c_str(), 20, 234, kDarkRed}});
 }
 
 TEST_F(ExercisePageTest, TheDropDownOffersEveryNameInKoreanOrder)
@@ -210,10 +157,10 @@ TEST_F(ExercisePageTest, TheDropDownOffersEveryNameInKoreanOrder)
 TEST_F(ExercisePageTest, OkWithTheStartingZeroesLogsNothingAndShowsNothingNew)
 {
     uitest::MessageBoxRecorder boxes;
-    const Painted painted = Press(kOkButton);
+    const Painted painted = PressOk();
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(m_page->m_listLog.GetItemCount(), 0);
-    if (!painted.Empty()) { // the button's own repaint may show the page beneath it
+    if (!painted.Entries().empty()) { // the button's own repaint may show the page beneath it
         ExpectSentences(painted, "0.0", "0.0");
     }
     ExpectSentences(Repaint(), "0.0", "0.0");
@@ -274,15 +221,15 @@ TEST_F(ExercisePageTest, MinutesThatAreNoIntegerPromptAndTheKeptMinutesAndWeight
         SCOPED_TRACE(minutes);
         Enter("100", "걷기(4km/h)", minutes);
         uitest::MessageBoxRecorder boxes;
-        const Painted painted = Press(kOkButton);
+        const Painted painted = PressOk();
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kIntegerPrompt}) << "one prompt, for the minutes only";
         // 60 kg and 30 minutes again, not 100 kg.
         EXPECT_EQ(LogRows().front(), (Row{"걷기(4km/h)", "30분", "114.0"}));
-        EXPECT_EQ(painted.Last(), LastSentence("114.0"));
+        EXPECT_EQ(SentenceOf(painted, kLastPrefix), LastSentence("114.0"));
         EXPECT_EQ(uitest::Text(m_page, kMinutesEdit), minutes) << "the entry stays for correcting";
     }
     EXPECT_EQ(m_page->m_listLog.GetItemCount(), 3);
-    EXPECT_EQ(Repaint().Total(), TotalSentence("342.0"));
+    EXPECT_EQ(SentenceOf(Repaint(), kTotalPrefix), TotalSentence("342.0"));
 }
 
 TEST_F(ExercisePageTest, AWeightThatIsNoNumberAfterValidMinutesKeepsTheWeightOnly)
@@ -290,7 +237,7 @@ TEST_F(ExercisePageTest, AWeightThatIsNoNumberAfterValidMinutesKeepsTheWeightOnl
     Calculate("60", "걷기(4km/h)", "30");
     Enter("sixty", "걷기(4km/h)", "10");
     uitest::MessageBoxRecorder boxes;
-    const Painted painted = Press(kOkButton);
+    const Painted painted = PressOk();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kNumberPrompt});
     EXPECT_EQ(LogRows().front(), (Row{"걷기(4km/h)", "10분", "38.0"})); // the new minutes at 60 kg
     ExpectSentences(painted, "38.0", "152.0");
@@ -319,7 +266,7 @@ TEST_F(ExercisePageTest, ATextThatMatchesNoExerciseBringsTheErrorBoxAndChangesNo
     ASSERT_TRUE(uitest::TypeText(m_page, kMinutesEdit, "60"));
 
     uitest::MessageBoxRecorder boxes;
-    Press(kOkButton);
+    PressOk();
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kNotFound});
     EXPECT_EQ(boxes.Types(), std::vector<UINT>{MB_OK | MB_ICONEXCLAMATION});
     EXPECT_EQ(LogRows(), (Rows{{"걷기(4km/h)", "30분", "114.0"}}));
@@ -332,7 +279,7 @@ TEST_F(ExercisePageTest, WithoutASelectionOkDoesNothing)
     m_page->m_comboExercise.SetCurSel(-1);
     ASSERT_TRUE(uitest::TypeText(m_page, kMinutesEdit, "60"));
     uitest::MessageBoxRecorder boxes;
-    Press(kOkButton);
+    PressOk();
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(m_page->m_listLog.GetItemCount(), 1);
     ExpectSentences(Repaint(), "114.0", "114.0");
@@ -439,19 +386,13 @@ TEST_F(ExercisePageTest, EnterAndEscapeDoNothingInAnyControl)
     LogThreeRows();
     ASSERT_TRUE(uitest::TickListRow(m_page, kLog, 0));
     Enter("60", "걷기(4km/h)", "20");
-    uitest::MessageBoxRecorder boxes;
-    for (const int id : {kWeightEdit, kExerciseBox, kMinutesEdit, kOkButton, kLog, kDeleteButton}) {
-        for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
-            SCOPED_TRACE("control " + std::to_string(id) + (key == VK_RETURN ? " Enter" : " Escape"));
-            ASSERT_TRUE(uitest::PressKey(m_page, id, key));
-            uitest::ProcessEvents();
-            EXPECT_TRUE(uitest::IsVisible(m_page));
-            EXPECT_EQ(m_page->m_listLog.GetItemCount(), 3) << "Enter would press OK or delete";
-        }
-    }
-    EXPECT_TRUE(boxes.Texts().empty());
+    ExpectEnterAndEscapeDoNothing({kWeightEdit, kExerciseBox, kMinutesEdit, kOkButton, kLog, kDeleteButton},
+                                  [this](const Painted& painted) {
+                                      // Enter taken as OK would log a fourth row, as delete drop the ticked one.
+                                      EXPECT_EQ(m_page->m_listLog.GetItemCount(), 3);
+                                      ExpectSentences(painted, "118.0", "270.0");
+                                  });
     EXPECT_EQ(uitest::Text(m_page, kExerciseBox), "걷기(4km/h)");
-    ExpectSentences(Repaint(), "118.0", "270.0");
 }
 
 // The picture ------------------------------------------------------------------------------------------

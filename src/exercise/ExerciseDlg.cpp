@@ -2,25 +2,14 @@
 
 #include "exercise/ExerciseTable.h"
 #include "exercise/ExerciseText.h"
-#include "ui/BufferedPaintDC.h"
-#include "ui/SkinColors.h"
+#include "ui/PagePaint.h"
 #include "ui/SkinDraw.h"
 
 #include <string>
 
 namespace {
 
-constexpr COLORREF kSentenceColor = RGB(192, 0, 0);
-
-struct PlacedLabel {
-    int x;
-    int y;
-    const char* text;
-};
-
-constexpr PlacedLabel kLabels[] = {
-    {20, 10, "몸무게"}, {190, 10, "kg"}, {20, 42, "운동종목"}, {275, 42, "운동시간"}, {435, 42, "분"},
-};
+constexpr COLORREF kSentenceColor = RGB(192, 0, 0); // dark red
 
 } // namespace
 
@@ -77,26 +66,12 @@ void CExerciseDlg::AddExercise(std::unique_ptr<ExerciseRecord> record)
 
 void CExerciseDlg::OnPaint()
 {
-    CBufferedPaintDC dc(this);
-    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
-    CFont* previousFont = dc.SelectObject(font.get());
-
-    CRect client;
-    GetClientRect(&client);
-    dc.FillSolidRect(&client, kPageBackgroundColor);
-    dc.SetBkMode(TRANSPARENT);
-    DrawPageBands(dc, client, 0, 8, 0);
-
-    dc.SetTextColor(kLabelColor);
-    for (const PlacedLabel& label : kLabels) {
-        dc.TextOut(label.x, label.y, label.text);
-    }
-    dc.SetTextColor(kSentenceColor);
-    dc.TextOut(20, 74, LastKcalSentence(m_dLastKcal));
-    dc.TextOut(20, 234, TotalKcalSentence(m_dTotalKcal));
-
-    dc.SelectObject(previousFont);
-    font->DeleteObject();
+    PaintPageFace(this, 8, {{20, 10, "몸무게"}, {190, 10, "kg"}, {20, 42, "운동종목"}, {275, 42, "운동시간"}, {435, 42, "분"}},
+                  [this](CDC& dc) {
+                      DrawTexts(dc, kSentenceColor,
+                                {{20, 74, LastKcalSentence(m_dLastKcal).c_str()},
+                                 {20, 234, TotalKcalSentence(m_dTotalKcal).c_str()}});
+                  });
 }
 
 void CExerciseDlg::OnBtnOk()
