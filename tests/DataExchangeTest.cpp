@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <clocale>
+#include <cstdio>
 #include <cmath>
 #include <string>
 
@@ -79,6 +81,16 @@ TEST(DdxParse, WritingUsesTheClassicFormats)
     EXPECT_EQ(FormatDdxDouble(60.5), "60.5");
     EXPECT_EQ(FormatDdxDouble(0.1 + 0.2), "0.3");
     EXPECT_EQ(FormatDdxDouble(1e20), "1e+20");
+}
+
+TEST(DdxParse, NumbersKeepTheDecimalPointWhateverTheUsersLocale)
+{
+    // The application takes the user's locale at start; a comma locale must not reach the numbers.
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+    EXPECT_EQ(FormatDdxDouble(60.5), "60.5");
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", 114.0);
+    EXPECT_STREQ(text, "114.0");
 }
 
 // Exchange on a real dialog: three edits (int, double, double), a radio group interrupted by an edit

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QStyleFactory>
 
+#include <clocale>
 #include <mutex>
 
 namespace layer {
@@ -28,6 +29,9 @@ PostGate& Gate()
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // QApplication takes the user's locale for everything; the program's numbers ("%.1f" on the pages,
+    // the fields' reading, the log's read-back) are written with a decimal point whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
     const std::lock_guard lock(Gate().mutex);
     Gate().app = this;
 }
