@@ -13,11 +13,12 @@ run_packages=(
 )
 # Tests also need GoogleTest and Benchmark, and for the whole-program test a virtual X server,
 # a window manager, pointer events from outside (xdotool), window queries and screenshots; the
-# start-up benchmark's timer watches the X server through libxcb.
+# start-up benchmark's timer watches the X server through libxcb; a test builds a decimal-comma
+# locale from the locale sources.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick
-  libxcb1-dev
+  libxcb1-dev locales
 )
 
 wanted=("${run_packages[@]}")
