@@ -130,6 +130,123 @@ TEST_F(Controls, TheProgramsSelectionRaisesNoNotificationAndAUsersChoiceRaisesEx
     EXPECT_EQ(uitest::Text(&m_dlg, kPlain), "보리밥");
 }
 
+// Drop-down lists from the keyboard and with a long list ---------------------------------------------
+
+// The entries of a row of the food page: more than the dropped list shows at once.
+const char* const kRiceDishes[] = {"강남콩밥", "검정콩밥", "김치볶음밥", "닭죽",   "밤밥",     "보리밥", "쌀밥",
+                                   "수수밥",   "야채밥",   "야채죽",     "쌀국수", "오곡밥",   "잡곡밥", "흰죽"};
+
+class DropDownList : public Controls {
+protected:
+    void SetUp() override
+    {
+        Controls::SetUp();
+        m_dlg.m_cbPlain.ResetContent();
+        m_dlg.m_cbPlain.AddString(":::선택하세요:::");
+        for (const char* dish : kRiceDishes) {
+            m_dlg.m_cbPlain.AddString(dish);
+        }
+        m_dlg.m_cbPlain.SetCurSel(0);
+    }
+    std::string Shown() { return uitest::Text(&m_dlg, kPlain); }
+};
+
+TEST_F(DropDownList, AClickDropsTheListBelowTheBoxToTheTemplatesDepthWithAScrollBar)
+{
+    ASSERT_TRUE(uitest::OpenComboList(&m_dlg, kPlain));
+    EXPECT_TRUE(m_dlg.m_cbPlain.GetDroppedState());
+    CRect box;
+    m_dlg.m_cbPlain.GetWindowRect(&box);
+    CRect list;
+    m_dlg.m_cbPlain.GetDroppedControlRect(&list);
+    // 130 dialog units: the box and its list span 195 pixels, less what a partial row would take.
+    EXPECT_GE(list.top, box.bottom - 1);
+    EXPECT_LE(list.bottom - box.top, 195);
+    EXPECT_GE(list.bottom - box.top, 160);
+    EXPECT_TRUE(uitest::DroppedListShowsScrollBar(&m_dlg, kPlain)) << "15 entries do not fit";
+
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_ESCAPE));
+    EXPECT_TRUE(uitest::WaitUntil([this] { return !m_dlg.m_cbPlain.GetDroppedState(); }));
+    CRect closed;
+    m_dlg.m_cbPlain.GetDroppedControlRect(&closed);
+    EXPECT_TRUE(closed.IsRectEmpty());
+    EXPECT_TRUE(m_dlg.notifications.empty()) << "closing the list chooses nothing";
+    EXPECT_EQ(Shown(), ":::선택하세요:::");
+}
+
+TEST_F(DropDownList, ArrowKeysAndEnterInTheOpenListChooseWithOneNotification)
+{
+    ASSERT_TRUE(uitest::OpenComboList(&m_dlg, kPlain));
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_DOWN));
+    }
+    EXPECT_TRUE(m_dlg.notifications.empty()) << "moving in the open list chooses nothing yet";
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_RETURN));
+    ASSERT_TRUE(uitest::WaitUntil([this] { return !m_dlg.m_cbPlain.GetDroppedState(); }));
+    uitest::ProcessEvents();
+    EXPECT_EQ(m_dlg.notifications, std::vector<std::string>{"plain 7"});
+    EXPECT_EQ(Shown(), "쌀밥");
+}
+
+TEST_F(DropDownList, ArrowKeysOnTheClosedBoxChangeTheSelectionWithOneNotificationEach)
+{
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_DOWN));
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_DOWN));
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_UP));
+    EXPECT_FALSE(m_dlg.m_cbPlain.GetDroppedState());
+    EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 1", "plain 2", "plain 1"}));
+    EXPECT_EQ(Shown(), "강남콩밥");
+
+    // At the first entry there is nothing above: no change, no notification.
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_UP));
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, kPlain, VK_UP));
+    EXPECT_EQ(m_dlg.notifications.size(), 4u);
+    EXPECT_EQ(Shown(), ":::선택하세요:::");
+}
+
+TEST_F(DropDownList, ATypedSyllableJumpsToTheNextEntryStartingWithIt)
+{
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "쌀"));
+    EXPECT_EQ(Shown(), "쌀밥");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "쌀")); // the same again: the next one
+    EXPECT_EQ(Shown(), "쌀국수");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "쌀")); // and round to the first
+    EXPECT_EQ(Shown(), "쌀밥");
+    EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 7", "plain 11", "plain 7"}));
+}
+
+TEST_F(DropDownList, ALoneLetterOfASyllableMatchesNoEntry)
+{
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "ㅆ"));
+    EXPECT_EQ(Shown(), ":::선택하세요:::");
+    EXPECT_TRUE(m_dlg.notifications.empty());
+}
+
+TEST_F(DropDownList, ASyllableFromAnInputMethodJumpsLikeATypedOne)
+{
+    ASSERT_TRUE(uitest::CommitInput(&m_dlg, kPlain, "흰"));
+    EXPECT_EQ(Shown(), "흰죽");
+    ASSERT_TRUE(uitest::CommitInput(&m_dlg, kPlain, "쌀"));
+    EXPECT_EQ(Shown(), "쌀밥");
+    EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 14", "plain 7"}));
+}
+
+TEST_F(DropDownList, ATypedDigitJumpsToTheFirstEntryStartingWithIt)
+{
+    m_dlg.m_cbPlain.ResetContent();
+    for (const char* portion : {"0", "0.5", "0.9", "1", "1.5", "2", "2.5", "3"}) {
+        m_dlg.m_cbPlain.AddString(portion);
+    }
+    m_dlg.m_cbPlain.SetCurSel(0);
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "1"));
+    EXPECT_EQ(Shown(), "1");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "1"));
+    EXPECT_EQ(Shown(), "1.5");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "9")); // no entry starts with it
+    EXPECT_EQ(Shown(), "1.5");
+    EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 3", "plain 4"}));
+}
+
 TEST_F(Controls, ListRowsAreInsertedAtTheTopTickedAndDeleted)
 {
     CListCtrl& list = m_dlg.m_list;

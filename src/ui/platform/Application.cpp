@@ -4,6 +4,7 @@
 #include "ui/platform/GdiObjects.h"
 
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 #include <clocale>
@@ -11,6 +12,22 @@
 
 namespace layer {
 namespace {
+
+// The Fusion look, with drop-down lists that drop below their box as a list of limited depth with its own
+// scroll bar (Fusion would lay a non-editable box's whole list over the box, as tall as the screen allows).
+class LayerStyle : public QProxyStyle {
+public:
+    LayerStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // The application that tasks from other threads go to. Never destroyed: a worker may post while the
 // program ends and runs static destructors.
@@ -68,7 +85,7 @@ std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offs
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     auto app = std::make_unique<Application>(argc, argv);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(new LayerStyle);
     QApplication::setFont(DialogFont());
     QApplication::setQuitOnLastWindowClosed(false); // the program's modal loops decide when it ends
     return app;

@@ -4,6 +4,8 @@
 #include "ui/platform/GdiObjects.h"
 #include "ui/platform/HostWidgets.h"
 
+#include <QAbstractItemView>
+
 #include <cstring>
 
 using layer::Find;
@@ -183,5 +185,17 @@ void CComboBox::ShowDropDown(BOOL bShowIt)
     if (auto* box = layer::WidgetOf<layer::ComboHost>(m_hWnd)) {
         bShowIt ? box->showPopup() : box->hidePopup();
     }
+}
+
+void CComboBox::GetDroppedControlRect(LPRECT lprect) const
+{
+    *lprect = RECT{0, 0, 0, 0};
+    auto* box = layer::WidgetOf<layer::ComboHost>(m_hWnd);
+    if (!box || !box->view()->isVisible()) {
+        return;
+    }
+    const QWidget* list = box->view()->window(); // the list's popup frame
+    const QRect r(list->mapToGlobal(QPoint(0, 0)), list->size());
+    *lprect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 

@@ -73,6 +73,8 @@ public:
     int FindStringExact(int nIndexStart, const std::string& text) const;
     BOOL GetDroppedState() const;
     void ShowDropDown(BOOL bShowIt = TRUE);
+    // The dropped list in screen coordinates; empty while the list is closed.
+    void GetDroppedControlRect(LPRECT lprect) const;
 };
 
 // The type of OnVScroll's scroll-bar argument; null for a window's own scroll bar.

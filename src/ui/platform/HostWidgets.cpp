@@ -5,6 +5,9 @@
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +15,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionViewItem>
 #include <QHeaderView>
+
+#include <algorithm>
 
 namespace layer {
 
@@ -222,13 +227,74 @@ void StaticHost::paintEvent(QPaintEvent* e)
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
 }
 
+ComboHost::ComboHost(QWidget* parent) : ControlHost<QComboBox>(parent)
+{
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+void ComboHost::showPopup()
+{
+    const int rowHeight = std::max(1, view()->sizeHintForRow(0));
+    setMaxVisibleItems(std::max(1, (listDepth - height()) / rowHeight));
+    QComboBox::showPopup();
+}
+
+void ComboHost::keyPressEvent(QKeyEvent* e)
+{
+    const QString text = e->text();
+    const bool character = text.size() == 1 && text.at(0).isPrint() && e->key() != Qt::Key_Space &&
+                           !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (isEditable() || !character) {
+        QComboBox::keyPressEvent(e);
+        return;
+    }
+    // Qt's own search gathers quick keys into one prefix and then finds nothing for the same key twice.
+    SelectNextStartingWith(text.at(0));
+    e->accept();
+}
+
+void ComboHost::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (isEditable()) {
+        QComboBox::inputMethodEvent(e);
+        return;
+    }
+    for (const QChar ch : e->commitString()) {
+        SelectNextStartingWith(ch);
+    }
+    e->accept();
+}
+
+void ComboHost::SelectNextStartingWith(QChar ch)
+{
+    const int n = count();
+    const int current = currentIndex();
+    for (int k = 1; k <= n; ++k) {
+        const int i = (current + k) % n; // from the entry after the selection, round to it
+        if (itemText(i).startsWith(ch, Qt::CaseInsensitive)) {
+            if (i != current) {
+                setCurrentIndex(i);
+                emit activated(i);
+                emit textActivated(itemText(i));
+            }
+            return;
+        }
+    }
+}
+
 void ComboHost::wheelEvent(QWheelEvent* e)
 {
-    if (hasFocus()) {
+    QWidget* parent = parentWidget();
+    if (hasFocus() || !parent) {
         QComboBox::wheelEvent(e);
-    } else {
-        e->ignore();
+        return;
     }
+    // The window it sits on takes it (a scrolling form scrolls). Handed over here rather than ignored:
+    // Qt passes an ignored wheel on to the parent only when it came from the desktop itself.
+    QWheelEvent forwarded(mapToParent(e->position()), e->globalPosition(), e->pixelDelta(), e->angleDelta(),
+                          e->buttons(), e->modifiers(), e->phase(), e->inverted(), e->source());
+    QApplication::sendEvent(parent, &forwarded);
+    e->accept();
 }
 
 ListHost::ListHost(QWidget* parent) : ControlHost<QTableView>(parent), m_model(new ListModel(this))

@@ -104,13 +104,24 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
+// A drop-down list. A character typed on a box without edit selects the next entry that starts with it
+// (again and again through those entries), raising the choice; so does each character that an input
+// method commits, such as a composed Korean syllable.
 class ComboHost : public ControlHost<QComboBox> {
 public:
-    explicit ComboHost(QWidget* parent) : ControlHost<QComboBox>(parent) {}
+    explicit ComboHost(QWidget* parent);
     bool sorted = false;
+    int listDepth = 0; // the template's height: the box and its dropped list together, in pixels
+
+    void showPopup() override; // drops as many rows as fit in listDepth below the box
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     void wheelEvent(QWheelEvent* e) override; // only a focused box takes the wheel, as on the classic desktop
+
+private:
+    void SelectNextStartingWith(QChar ch);
 };
 
 // A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space

@@ -147,10 +147,8 @@ QWidget* MakeCombo(const DialogControl& c, QWidget* parent, HWND hwnd, QRect& re
     auto* combo = new ComboHost(parent);
     combo->sorted = c.style & CBS_SORT;
     combo->setEditable((c.style & 3) == CBS_DROPDOWN);
-    const int depth = rect.height();
+    combo->listDepth = rect.height();
     rect.setHeight(kComboBoxHeight);
-    const int itemHeight = QFontMetrics(parent->font()).height() + 4;
-    combo->setMaxVisibleItems(std::max(1, (depth - kComboBoxHeight) / itemHeight));
     QObject::connect(combo, &QComboBox::activated, combo, [hwnd] {
         if (WindowRecord* r = Find(hwnd)) {
             Send(r->parent, WM_COMMAND, MAKEWPARAM(r->id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hwnd));
@@ -241,11 +239,10 @@ HWND CreateControl(HWND parent, const DialogControl& c)
     rec->text = QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size()));
     object->m_hWnd = hwnd;
     widget->hide();
-    if (kind == WindowKind::ComboBox) {
-        auto* box = static_cast<CComboBox*>(object);
-        for (std::string_view item : c.initItems) {
-            box->AddString(std::string(item));
-        }
+    // A drop-down list's entries are initialisation data: each is added by CB_ADDSTRING, in order.
+    for (std::string_view item : c.initItems) {
+        const std::string text(item);
+        Send(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     if (c.style & WS_VISIBLE) {
         widget->show();

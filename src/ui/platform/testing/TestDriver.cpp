@@ -249,7 +249,11 @@ bool PressKey(CWnd* window, int id, UINT vk, bool shift, bool alt)
     if (!w || key == Qt::Key_unknown) {
         return false;
     }
-    w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        w = popup->focusWidget() ? popup->focusWidget() : popup;
+    } else {
+        w->setFocus(Qt::OtherFocusReason);
+    }
     Qt::KeyboardModifiers modifiers;
     if (shift) {
         modifiers |= Qt::ShiftModifier;

@@ -39,12 +39,26 @@ bool MoveAway(CWnd* window, int id);
 // Drags with the left button from one client point to another (press, moves, release).
 bool Drag(CWnd* window, CPoint from, CPoint to);
 
-// Keyboard: a key press and release on the control (it takes the focus first). vk is VK_RETURN,
+// Keyboard: a key press and release on the control (it takes the focus first); while a popup is open
+// (a dropped list, a menu) the key goes to the popup, as the keyboard's does. vk is VK_RETURN,
 // VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN …; shift/alt hold those keys.
 bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false);
 // Replaces an edit's text by typing: focus, select all, type each character.
 bool TypeText(CWnd* window, int id, const std::string& text);
 
+// Wheel: `notches` turns of the mouse wheel with the pointer at a client point of the window; positive
+// turns roll away from the user (up).
+bool Wheel(CWnd* window, CPoint clientPoint, int notches);
+
+// Characters typed into a control (it takes the focus first): each as a key press and release that
+// carries the character, as a keyboard layout delivers it, or all at once as an input method commits
+// a composed text (Korean syllables).
+bool TypeKeys(CWnd* window, int id, const std::string& text);
+bool CommitInput(CWnd* window, int id, const std::string& text);
+
+// Combo box: a click on the box opens its list; whether the open list shows a scroll bar.
+bool OpenComboList(CWnd* window, int id);
+bool DroppedListShowsScrollBar(CWnd* window, int id);
 // Combo box: the user chooses an entry (opens the list and clicks the entry), raising CBN_SELCHANGE.
 bool ChooseComboEntry(CWnd* window, int id, int index);
 bool ChooseComboEntry(CWnd* window, int id, const std::string& text);
