@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -116,6 +117,56 @@ TEST_F(FormView, ScrollingUsesTheScrollViewStepsAndMovesTheControls)
     EXPECT_EQ(uitest::ControlRect(&m_form, 1001).TopLeft(), CPoint(82, 36));
     Scroll(SB_LINEUP);
     EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 0);
+}
+
+TEST_F(FormView, TabScrollsAControlOutsideTheVisiblePartIntoView)
+{
+    // Template order: row 1's boxes, then row 16's dish box at 514–534, below the 220-pixel window.
+    ASSERT_TRUE(uitest::PressKey(&m_form, 1001, VK_TAB));
+    EXPECT_TRUE(uitest::HasFocus(&m_form, 1017));
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 0) << "a visible control needs no scrolling";
+    m_form.log.clear();
+
+    ASSERT_TRUE(uitest::PressKey(&m_form, 1017, VK_TAB));
+    EXPECT_TRUE(uitest::HasFocus(&m_form, 1016));
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 534 - 220) << "just far enough to show the box";
+    EXPECT_EQ(uitest::ControlRect(&m_form, 1016).bottom, 220);
+    EXPECT_EQ(m_form.log, std::vector<std::string>{"by 314"}) << "through the view's own scrolling";
+
+    // On round to the first box, above the visible part now: up to its top.
+    ASSERT_TRUE(uitest::PressKey(&m_form, 1016, VK_TAB));
+    EXPECT_TRUE(uitest::HasFocus(&m_form, 1001));
+    EXPECT_EQ(uitest::ControlRect(&m_form, 1001).top, 0);
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 36);
+
+    ASSERT_TRUE(uitest::PressKey(&m_form, 1001, VK_TAB, true)); // Shift+Tab back to the last box
+    EXPECT_TRUE(uitest::HasFocus(&m_form, 1016));
+    EXPECT_EQ(uitest::ControlRect(&m_form, 1016).bottom, 220);
+}
+
+TEST_F(FormView, TheWheelScrollsThreeLinesANotchAlsoOverABoxWithoutFocus)
+{
+    m_form.SetFocus();
+    ASSERT_FALSE(uitest::HasFocus(&m_form, 1001));
+    ASSERT_TRUE(uitest::Wheel(&m_form, CPoint(20, 150), -1)); // over the form's background
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 15);
+    ASSERT_TRUE(uitest::Wheel(&m_form, uitest::ControlRect(&m_form, 1001).CenterPoint(), -2));
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 45);
+    ASSERT_TRUE(uitest::Wheel(&m_form, CPoint(20, 150), 1));
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 30);
+    EXPECT_EQ(uitest::Text(&m_form, 1001), ":::선택하세요:::") << "the box under the wheel keeps its choice";
+    EXPECT_EQ(std::count(m_form.log.begin(), m_form.log.end(), "vscroll 1"), 9);
+    EXPECT_EQ(std::count(m_form.log.begin(), m_form.log.end(), "dish 1"), 0);
+}
+
+TEST_F(FormView, TheWheelOverTheFocusedBoxChangesItsChoiceInstead)
+{
+    ASSERT_TRUE(uitest::PressKey(&m_form, 1017, VK_TAB, true)); // the focus to the dish box
+    ASSERT_TRUE(uitest::HasFocus(&m_form, 1001));
+    ASSERT_TRUE(uitest::Wheel(&m_form, uitest::ControlRect(&m_form, 1001).CenterPoint(), -1));
+    EXPECT_EQ(uitest::Text(&m_form, 1001), "쌀밥");
+    EXPECT_EQ(m_form.GetScrollPos(SB_VERT), 0);
+    EXPECT_EQ(m_form.log, std::vector<std::string>{"dish 1"});
 }
 
 TEST_F(FormView, OnScrollWithoutScrollingOnlyAnswersWhetherItWould)

@@ -195,4 +195,37 @@ BOOL CFormView::Create(const char*, const char* lpszWindowName, DWORD dwStyle, c
 
 void CFormView::OnInitialUpdate() { UpdateData(FALSE); }
 
-BOOL CFormView::PreTranslateMessage(MSG* pMsg) { return layer::HandleDialogKey(this, pMsg); }
+BOOL CFormView::PreTranslateMessage(MSG* pMsg)
+{
+    if (!layer::HandleDialogKey(this, pMsg)) {
+        return FALSE;
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+        ScrollFocusIntoView();
+    }
+    return TRUE;
+}
+
+void CFormView::ScrollFocusIntoView()
+{
+    CWnd* focus = GetFocus();
+    if (!focus || !IsChild(focus)) {
+        return;
+    }
+    CRect rect;
+    focus->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    CRect client;
+    GetClientRect(&client);
+    // Down just far enough to show the control's bottom, or up to its top; its top wins if it is taller.
+    int dy = 0;
+    if (rect.bottom > client.bottom) {
+        dy = rect.bottom - client.bottom;
+    }
+    if (rect.top - dy < client.top) {
+        dy = rect.top - client.top;
+    }
+    if (dy != 0) {
+        OnScrollBy(CSize(0, dy), TRUE);
+    }
+}

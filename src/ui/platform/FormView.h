@@ -42,13 +42,16 @@ public:
     BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID, void* pContext = nullptr) override;
     virtual void OnInitialUpdate(); // UpdateData(FALSE)
-    // Dialog keys (Tab between the form's tab stops, Enter/Escape as commands to the form).
+    // Dialog keys (Tab between the form's tab stops, Enter/Escape as commands to the form). A control
+    // that Tab focuses outside the visible part is scrolled into view (through OnScrollBy).
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ScrollFocusIntoView();
+
     const DialogTemplate* m_pTemplate = nullptr;
     UINT m_nIDTemplate = 0;
 };
