@@ -1,6 +1,6 @@
 // The dialog templates as the windows are built from them: every template present, the main window's
-// size in pixels and its buttons, the food form's boxes on the food catalogue's ids and inside their
-// painted bands, and the pages' radio groups.
+// size in pixels and its buttons, the food form's boxes on the food catalogue's ids, inside their
+// painted bands and holding the catalogue's entries, and the pages' radio groups.
 
 #include "food/FoodCatalogue.h"
 #include "res/Resource.h"
@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -98,6 +100,29 @@ TEST(DialogTemplates, FoodFormRowsUseTheCataloguesBoxesInsideTheirBands)
         EXPECT_LT(FindControl(t, catalogue.DishBoxId(row))->x + FindControl(t, catalogue.DishBoxId(row))->cx,
                   FindControl(t, catalogue.PortionBoxId(row))->x);
     }
+}
+
+TEST(DialogTemplates, FoodFormBoxesHoldTheCataloguesEntriesInOrder)
+{
+    const DialogTemplate& t = *FindDialogTemplate(IDD_FOOD_FORM);
+    const CFoodCatalogue catalogue;
+    std::size_t dishEntries = 0;
+    std::size_t portionEntries = 0;
+    for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+        SCOPED_TRACE(testing::Message() << "row " << row);
+        const DialogControl* dish = FindControl(t, catalogue.DishBoxId(row));
+        const DialogControl* portion = FindControl(t, catalogue.PortionBoxId(row));
+        ASSERT_TRUE(dish && portion);
+        EXPECT_EQ(std::vector<std::string>(dish->initItems.begin(), dish->initItems.end()), catalogue.DishEntries(row));
+        EXPECT_EQ(std::vector<std::string>(portion->initItems.begin(), portion->initItems.end()),
+                  catalogue.PortionEntries());
+        EXPECT_EQ(dish->initItems.front(), ":::선택하세요:::");
+        dishEntries += dish->initItems.size();
+        portionEntries += portion->initItems.size();
+    }
+    EXPECT_EQ(dishEntries, 368u);
+    EXPECT_EQ(portionEntries, 368u);
+    EXPECT_TRUE(t.controls[0].initItems.empty()) << "the header picture";
 }
 
 TEST(DialogTemplates, RadioGroupsStartWhereTheirPagesSay)

@@ -1,8 +1,11 @@
+#include "food/FoodCatalogue.h"
 #include "res/Resource.h"
 #include "ui/platform/DialogTemplate.h"
 #include "ui/platform/Styles.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 // The program's dialog templates as data: sizes and positions in dialog units, texts in UTF-8.
 
@@ -82,7 +85,48 @@ constexpr std::array kFoodControls{
     DishBox(15, 46, 323), PortionBox(1047, 142, 323),
     DishBox(16, 46, 343), PortionBox(1049, 142, 343),
 };
-constexpr DialogTemplate kFoodForm{IDD_FOOD_FORM, WS_CHILD | DS_SETFONT, 0, 255, 362, "", "굴림", 9, kFoodControls};
+
+// The form with its boxes' entries, the initialisation data: each dish box holds its row's dish entries of
+// the food catalogue, every portion box the catalogue's portion entries. Made once, on first use.
+class FoodForm {
+public:
+    FoodForm() : m_controls(kFoodControls)
+    {
+        const CFoodCatalogue catalogue;
+        for (const std::string& portion : catalogue.PortionEntries()) {
+            m_portionEntries.emplace_back(portion);
+        }
+        for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+            const auto index = static_cast<std::size_t>(row - CFoodCatalogue::kFirstRow);
+            m_dishTexts[index] = catalogue.DishEntries(row);
+            m_dishEntries[index].assign(m_dishTexts[index].begin(), m_dishTexts[index].end());
+            for (DialogControl& control : m_controls) {
+                if (control.id == catalogue.DishBoxId(row)) {
+                    control.initItems = m_dishEntries[index];
+                } else if (control.id == catalogue.PortionBoxId(row)) {
+                    control.initItems = m_portionEntries;
+                }
+            }
+        }
+    }
+    FoodForm(const FoodForm&) = delete;
+    FoodForm& operator=(const FoodForm&) = delete;
+
+    const DialogTemplate& Template() const { return m_form; }
+
+private:
+    std::array<std::vector<std::string>, CFoodCatalogue::kRowCount> m_dishTexts;
+    std::array<std::vector<std::string_view>, CFoodCatalogue::kRowCount> m_dishEntries;
+    std::vector<std::string_view> m_portionEntries;
+    std::array<DialogControl, kFoodControls.size()> m_controls;
+    const DialogTemplate m_form{IDD_FOOD_FORM, WS_CHILD | DS_SETFONT, 0, 255, 362, "", "굴림", 9, m_controls};
+};
+
+const DialogTemplate& FoodFormTemplate()
+{
+    static const FoodForm foodForm;
+    return foodForm.Template();
+}
 
 // Banner host --------------------------------------------------------------------------------------
 
@@ -148,16 +192,15 @@ constexpr std::array kFoodTotalControls{
 };
 constexpr DialogTemplate kFoodTotal{IDD_FOOD_TOTAL, kPageStyle, 0, 269, 26, "", "굴림", 9, kFoodTotalControls};
 
-constexpr std::array<const DialogTemplate*, 9> kTemplates{
-    &kAbout, &kMain, &kFoodForm, &kBannerHost, &kExercise, &kRecommend, &kBmi, &kWaistHip, &kFoodTotal,
-};
-
 } // namespace
 
 // The program's dialog templates, looked up by id.
 const DialogTemplate* FindDialogTemplate(int id)
 {
-    for (const DialogTemplate* t : kTemplates) {
+    static const std::array<const DialogTemplate*, 9> templates{
+        &kAbout, &kMain, &FoodFormTemplate(), &kBannerHost, &kExercise, &kRecommend, &kBmi, &kWaistHip, &kFoodTotal,
+    };
+    for (const DialogTemplate* t : templates) {
         if (t->id == id) {
             return t;
         }
