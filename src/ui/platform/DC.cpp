@@ -207,6 +207,18 @@ int CDC::GetDeviceCaps(int nIndex) const
     }
 }
 
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    DcState* s = AsDc(m_hDC);
+    layer::BitmapObject* surface = s && s->memory ? s->Surface() : nullptr;
+    if (!surface || x < 0 || y < 0 || x >= surface->width || y >= surface->height) {
+        return CLR_INVALID;
+    }
+    s->Flush(); // what has been drawn reaches the bitmap
+    const QColor c = surface->image.pixelColor((QPointF(x, y) * surface->image.devicePixelRatio()).toPoint());
+    return RGB(c.red(), c.green(), c.blue());
+}
+
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF color)
 {
     FillSolidRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, color);

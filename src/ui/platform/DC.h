@@ -12,6 +12,7 @@ class CWnd;
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 constexpr UINT DT_TOP = 0x0000;
 constexpr UINT DT_LEFT = 0x0000;
@@ -83,6 +84,8 @@ public:
     int GetBkMode() const;
     int GetDeviceCaps(int nIndex) const; // LOGPIXELSX/Y 96, BITSPIXEL 32, PLANES 1
 
+    // The colour of a logical pixel of a memory context's bitmap; CLR_INVALID elsewhere.
+    COLORREF GetPixel(int x, int y) const;
     void FillSolidRect(LPCRECT lpRect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
