@@ -1,3 +1,72 @@
 #include "food/FoodTotalBar.h"
 
+#include "food/FoodTally.h"
+#include "food/FoodView.h"
+#include "ui/BufferedPaintDC.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
+
+#include <memory>
+
+namespace {
+
+constexpr COLORREF kSentenceColor = RGB(192, 0, 0);
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CFoodTotalBar, CPageDlg)
+    ON_BN_CLICKED(IDC_RESET, &CFoodTotalBar::OnReset)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND_SUPPRESSED()
+END_MESSAGE_MAP()
+
 CFoodTotalBar::CFoodTotalBar(CWnd* pParent) : CPageDlg(IDD, pParent) {}
+
+CFoodTotalBar::~CFoodTotalBar() = default;
+
+void CFoodTotalBar::DoDataExchange(CDataExchange* pDX)
+{
+    CPageDlg::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RESET, m_btnReset);
+}
+
+BOOL CFoodTotalBar::OnInitDialog()
+{
+    CPageDlg::OnInitDialog();
+    m_btnReset.SetBitmapId(IDB_BTN_RESET);
+    m_btnReset.SetWindowPos(&wndTop, 0, 0, 55, 20, SWP_NOMOVE | SWP_SHOWWINDOW);
+    return TRUE;
+}
+
+void CFoodTotalBar::SetTotal(double total)
+{
+    m_total = total;
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// Every box back to its first entry and every row to 0; the selections change without notifications,
+// so no row handler runs.
+void CFoodTotalBar::OnReset()
+{
+    if (m_pFoodView) {
+        m_pFoodView->ResetAll();
+    }
+    m_total = 0.0;
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void CFoodTotalBar::OnPaint()
+{
+    CBufferedPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    dc.FillSolidRect(&client, kPageBackgroundColor);
+    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
+    CFont* previousFont = dc.SelectObject(font.get());
+
+    dc.SetTextColor(kSentenceColor);
+    dc.TextOut(100, 10, FormatTotalKcal(m_total));
+
+    dc.SelectObject(previousFont);
+    font->DeleteObject();
+}

@@ -2,12 +2,65 @@
 
 #include "food/FoodCatalogue.h"
 #include "food/FoodTotalBar.h"
+#include "ui/BufferedPaintDC.h"
+#include "ui/SkinColors.h"
+#include "ui/SkinDraw.h"
 
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr COLORREF kRowValueColor = RGB(0, 0, 192);
+constexpr int kLabelLeft = 10;
+constexpr int kValueFromRight = 100; // the row values start this far left of the client's right edge
+constexpr int kTextFromBandTop = 10;
+
+} // namespace
+
+// Row N's dish box is 1000 + N; its portion box is the food catalogue's PortionBoxId(N).
 BEGIN_MESSAGE_MAP(CFoodView, CFormView)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+    ON_WM_VSCROLL()
     ON_WM_SHOWWINDOW()
+    ON_CBN_SELCHANGE(1001, &CFoodView::OnSelChangeRow1)
+    ON_CBN_SELCHANGE(1017, &CFoodView::OnSelChangeRow1)
+    ON_CBN_SELCHANGE(1002, &CFoodView::OnSelChangeRow2)
+    ON_CBN_SELCHANGE(1019, &CFoodView::OnSelChangeRow2)
+    ON_CBN_SELCHANGE(1003, &CFoodView::OnSelChangeRow3)
+    ON_CBN_SELCHANGE(1021, &CFoodView::OnSelChangeRow3)
+    ON_CBN_SELCHANGE(1004, &CFoodView::OnSelChangeRow4)
+    ON_CBN_SELCHANGE(1023, &CFoodView::OnSelChangeRow4)
+    ON_CBN_SELCHANGE(1005, &CFoodView::OnSelChangeRow5)
+    ON_CBN_SELCHANGE(1025, &CFoodView::OnSelChangeRow5)
+    ON_CBN_SELCHANGE(1006, &CFoodView::OnSelChangeRow6)
+    ON_CBN_SELCHANGE(1027, &CFoodView::OnSelChangeRow6)
+    ON_CBN_SELCHANGE(1007, &CFoodView::OnSelChangeRow7)
+    ON_CBN_SELCHANGE(1029, &CFoodView::OnSelChangeRow7)
+    ON_CBN_SELCHANGE(1008, &CFoodView::OnSelChangeRow8)
+    ON_CBN_SELCHANGE(1031, &CFoodView::OnSelChangeRow8)
+    ON_CBN_SELCHANGE(1009, &CFoodView::OnSelChangeRow9)
+    ON_CBN_SELCHANGE(1033, &CFoodView::OnSelChangeRow9)
+    ON_CBN_SELCHANGE(1010, &CFoodView::OnSelChangeRow10)
+    ON_CBN_SELCHANGE(1035, &CFoodView::OnSelChangeRow10)
+    ON_CBN_SELCHANGE(1011, &CFoodView::OnSelChangeRow11)
+    ON_CBN_SELCHANGE(1037, &CFoodView::OnSelChangeRow11)
+    ON_CBN_SELCHANGE(1012, &CFoodView::OnSelChangeRow12)
+    ON_CBN_SELCHANGE(1039, &CFoodView::OnSelChangeRow12)
+    ON_CBN_SELCHANGE(1013, &CFoodView::OnSelChangeRow13)
+    ON_CBN_SELCHANGE(1041, &CFoodView::OnSelChangeRow13)
+    ON_CBN_SELCHANGE(1014, &CFoodView::OnSelChangeRow14)
+    ON_CBN_SELCHANGE(1043, &CFoodView::OnSelChangeRow14)
+    ON_CBN_SELCHANGE(1015, &CFoodView::OnSelChangeRow15)
+    ON_CBN_SELCHANGE(1047, &CFoodView::OnSelChangeRow15)
+    ON_CBN_SELCHANGE(1016, &CFoodView::OnSelChangeRow16)
+    ON_CBN_SELCHANGE(1049, &CFoodView::OnSelChangeRow16)
 END_MESSAGE_MAP()
 
 CFoodView::CFoodView() : CFormView(IDD) {}
+
+CFoodView::~CFoodView() = default;
 
 std::array<CComboBox*, 16> CFoodView::DishBoxes()
 {
@@ -45,6 +98,114 @@ void CFoodView::ResetSelections()
         box->SetCurSel(0);
     }
 }
+
+void CFoodView::ResetAll()
+{
+    ResetSelections();
+    m_tally.Reset();
+    RepaintNow();
+}
+
+void CFoodView::UpdateTotal()
+{
+    if (m_pTotalBar) {
+        m_pTotalBar->SetTotal(m_tally.Total());
+    }
+}
+
+void CFoodView::RepaintNow() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+// Selection changes -------------------------------------------------------------------------------------
+
+void CFoodView::SelChangeRow(int row)
+{
+    const auto index = static_cast<std::size_t>(row - CFoodCatalogue::kFirstRow);
+    const int dish = DishBoxes()[index]->GetCurSel();
+    if (dish < 1) {
+        return;
+    }
+    const int portion = PortionBoxes()[index]->GetCurSel();
+    if (!m_tally.Select(row, dish, portion)) {
+        return;
+    }
+    RepaintNow();
+    UpdateTotal();
+}
+
+void CFoodView::OnSelChangeRow1() { SelChangeRow(1); }
+void CFoodView::OnSelChangeRow2() { SelChangeRow(2); }
+void CFoodView::OnSelChangeRow3() { SelChangeRow(3); }
+void CFoodView::OnSelChangeRow4() { SelChangeRow(4); }
+void CFoodView::OnSelChangeRow5() { SelChangeRow(5); }
+void CFoodView::OnSelChangeRow6() { SelChangeRow(6); }
+void CFoodView::OnSelChangeRow7() { SelChangeRow(7); }
+void CFoodView::OnSelChangeRow8() { SelChangeRow(8); }
+void CFoodView::OnSelChangeRow9() { SelChangeRow(9); }
+void CFoodView::OnSelChangeRow10() { SelChangeRow(10); }
+void CFoodView::OnSelChangeRow11() { SelChangeRow(11); }
+void CFoodView::OnSelChangeRow12() { SelChangeRow(12); }
+void CFoodView::OnSelChangeRow13() { SelChangeRow(13); }
+void CFoodView::OnSelChangeRow14() { SelChangeRow(14); }
+void CFoodView::OnSelChangeRow15() { SelChangeRow(15); }
+void CFoodView::OnSelChangeRow16() { SelChangeRow(16); }
+
+// Painting ----------------------------------------------------------------------------------------------
+
+BOOL CFoodView::OnEraseBkgnd(CDC* pDC)
+{
+    CRect client;
+    GetClientRect(&client);
+    pDC->FillSolidRect(&client, kPageBackgroundColor);
+    return FALSE; // as the platform reads it: the paint is still to erase; the paint covers everything
+}
+
+void CFoodView::OnPaint()
+{
+    CBufferedPaintDC dc(this);
+    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
+    CFont* previousFont = dc.SelectObject(font.get());
+
+    CRect client;
+    GetClientRect(&client);
+    dc.FillSolidRect(&client, kPageBackgroundColor);
+    dc.SetBkMode(TRANSPARENT);
+    // Bands, labels and values move with the boxes, which scroll as children of the form.
+    const int scrollPos = GetScrollPos(SB_VERT);
+    DrawPageBands(dc, client, CFoodCatalogue::kFirstRow, CFoodCatalogue::kRowCount, scrollPos);
+    const CFoodCatalogue catalogue;
+    for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+        const int textTop = kPageBandHeight * row - scrollPos + kTextFromBandTop;
+        dc.SetTextColor(kLabelColor);
+        dc.TextOut(kLabelLeft, textTop, std::string(catalogue.CategoryLabel(row)));
+        dc.SetTextColor(kRowValueColor);
+        dc.TextOut(client.right - kValueFromRight, textTop, FormatRowKcal(m_tally.RowKcal(row)));
+    }
+
+    dc.SelectObject(previousFont);
+    font->DeleteObject();
+}
+
+// Scrolling ----------------------------------------------------------------------------------------------
+
+void CFoodView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    RepaintNow();
+    CFormView::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+BOOL CFoodView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
+{
+    RepaintNow();
+    return CFormView::OnScroll(nScrollCode, nPos, bDoScroll);
+}
+
+BOOL CFoodView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
+{
+    RepaintNow();
+    return CFormView::OnScrollBy(sizeScroll, bDoScroll);
+}
+
+// Showing and lifetime -------------------------------------------------------------------------------------
 
 void CFoodView::OnShowWindow(BOOL bShow, UINT nStatus)
 {
