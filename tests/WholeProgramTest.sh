@@ -189,6 +189,32 @@ exercise_page() {
   check "and the sum sentence too" client_colour_more_than $total_line $red "$ink_total"
 }
 
+# The food page (at 215, 140 in the window) with its total bar (at 215, 360): 쌀밥 and then portion "1"
+# chosen in row 1 with the pointer and the keyboard lengthen the bar's dark-red sentence and row 1's blue
+# value ("311.0" against "0.0"); the bar's reset button takes both back. Row 1's boxes are at page y 36,
+# its value at (353, 42); the bar's sentence at (100, 10), its reset button at (371, 9).
+client_colour_count_is() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -eq "$6" ]; } # ... R,G,B N
+food_page() {
+  local red=192,0,0 blue=0,0,192
+  local sentence="315 370 300 12" value="568 182 90 12"
+  click_client 118 176
+  check "the food page shows" wait_for 3 title_shows 141
+  local ink_sentence ink_value
+  ink_sentence=$(count_client_colour $sentence $red)
+  ink_value=$(count_client_colour $value $blue)
+  check "the total bar shows its dark-red sentence" test "$ink_sentence" -gt 20
+  click_client 357 186                        # row 1's dish box: its list drops
+  xdotool sleep 0.3 key --delay 60 Down Down Down Down Down Down Down Return  # the 7th dish, 쌀밥
+  click_client 490 186                        # row 1's portion box
+  xdotool sleep 0.3 key --delay 60 1 Return   # the entry starting with 1: "1"
+  check "쌀밥 and 1 in row 1 lengthen the total on the bar" \
+    wait_for 3 client_colour_more_than $sentence $red $(( ink_sentence + 10 ))
+  check "and the value on row 1" wait_for 3 client_colour_more_than $value $blue $(( ink_value + 10 ))
+  click_client 613 379                        # the bar's reset button
+  check "the reset button takes the total back" wait_for 3 client_colour_count_is $sentence $red "$ink_sentence"
+  check "and row 1's value" wait_for 3 client_colour_count_is $value $blue "$ink_value"
+}
+
 start_xserver
 
 echo "== without a window manager"
@@ -235,6 +261,7 @@ restore
 # --- Page checks are called here -----------------------------------------------------------------
 body_pages
 exercise_page
+food_page
 
 click_client 763 10
 check "the close button ends the program with status 0" ends_with_status_zero
