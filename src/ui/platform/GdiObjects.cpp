@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <unordered_set>
 
 namespace layer {
@@ -146,6 +147,15 @@ QImage LoadResourceImage(int id, qreal dpr)
         return {};
     }
     const bool useDouble = dpr > 1.0 && !res->png2x.empty();
+    // Each picture is decoded once: the buttons load their strip on every paint. The images share
+    // their pixels until someone draws on a copy, which then gets its own.
+    static std::mutex mutex;
+    static std::map<std::pair<int, bool>, QImage> decoded;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto found = decoded.find({id, useDouble});
+    if (found != decoded.end()) {
+        return found->second;
+    }
     const auto bytes = useDouble ? res->png2x : res->png;
     QImage image;
     if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "PNG")) {
@@ -153,6 +163,7 @@ QImage LoadResourceImage(int id, qreal dpr)
     }
     image = image.convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(useDouble ? 2.0 : 1.0);
+    decoded.emplace(std::pair{id, useDouble}, image);
     return image;
 }
 
