@@ -6,8 +6,10 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStaticText>
 
 #include <algorithm>
+#include <unordered_map>
 
 using layer::AsDc;
 using layer::DcState;
@@ -250,10 +252,32 @@ namespace {
 
 void RecordText(DcState* s, const std::string& text, int x, int y)
 {
+    if (!CDrawRecorder::Recording()) {
+        return; // the face's name costs a font lookup
+    }
     CDrawRecorder::Record(DrawnText{text, x, y, s->textColor,
                                     s->logFont.lfHeight < 0 ? -s->logFont.lfHeight : s->qfont.pixelSize(),
                                     s->logFont.lfWeight == 0 ? FW_NORMAL : static_cast<int>(s->logFont.lfWeight),
                                     QFontInfo(s->qfont).family().toStdString(), s->window});
+}
+
+// A line laid out once in a font: pages draw the same labels on every paint, and laying out Korean
+// text costs far more than drawing its glyphs.
+const QStaticText& LaidOut(const QString& line, const QFont& font)
+{
+    static std::unordered_map<QString, std::pair<QFont, QStaticText>> cache;
+    auto found = cache.find(line);
+    if (found == cache.end() || found->second.first != font) {
+        if (cache.size() >= 512) {
+            cache.clear(); // a bound for ever-changing texts
+        }
+        QStaticText text(line);
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font);
+        found = cache.insert_or_assign(line, std::pair{font, std::move(text)}).first;
+    }
+    return found->second.second;
 }
 
 // Draws one line with its top-left at (x, y) in the context's colours and mode.
@@ -265,7 +289,7 @@ void DrawLine(DcState* s, QPainter* p, const QString& line, int x, int y)
     }
     p->setFont(s->qfont);
     p->setPen(layer::ToQColor(s->textColor));
-    p->drawText(QPoint(x, y + fm.ascent()), line);
+    p->drawStaticText(QPoint(x, y), LaidOut(line, s->qfont));
 }
 
 } // namespace

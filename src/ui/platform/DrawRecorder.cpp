@@ -29,6 +29,8 @@ const DrawnText* CDrawRecorder::FindLast(const std::string& text) const
     return nullptr;
 }
 
+bool CDrawRecorder::Recording() { return g_recorder != nullptr; }
+
 void CDrawRecorder::Record(DrawnText entry)
 {
     if (g_recorder) {

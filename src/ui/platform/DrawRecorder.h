@@ -32,7 +32,8 @@ public:
     const DrawnText* FindLast(const std::string& text) const;
     void Clear() { m_entries.clear(); }
 
-    // Called by the contexts.
+    // Called by the contexts; they describe a text only while a recorder is attached.
+    static bool Recording();
     static void Record(DrawnText entry);
 
 private:
