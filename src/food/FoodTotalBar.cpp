@@ -2,11 +2,8 @@
 
 #include "food/FoodTally.h"
 #include "food/FoodView.h"
-#include "ui/BufferedPaintDC.h"
-#include "ui/SkinColors.h"
+#include "ui/PagePaint.h"
 #include "ui/SkinDraw.h"
-
-#include <memory>
 
 namespace {
 
@@ -57,16 +54,8 @@ void CFoodTotalBar::OnReset()
 
 void CFoodTotalBar::OnPaint()
 {
-    CBufferedPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    dc.FillSolidRect(&client, kPageBackgroundColor);
-    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
-    CFont* previousFont = dc.SelectObject(font.get());
-
-    dc.SetTextColor(kSentenceColor);
-    dc.TextOut(100, 10, FormatTotalKcal(m_total));
-
-    dc.SelectObject(previousFont);
-    font->DeleteObject();
+    PaintPageFace(this, 0, {}, [this](CDC& dc) {
+        dc.SetTextColor(kSentenceColor);
+        dc.TextOut(100, 10, FormatTotalKcal(m_total));
+    });
 }

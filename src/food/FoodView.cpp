@@ -2,11 +2,10 @@
 
 #include "food/FoodCatalogue.h"
 #include "food/FoodTotalBar.h"
-#include "ui/BufferedPaintDC.h"
+#include "ui/PagePaint.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -161,28 +160,21 @@ BOOL CFoodView::OnEraseBkgnd(CDC* pDC)
 
 void CFoodView::OnPaint()
 {
-    CBufferedPaintDC dc(this);
-    const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
-    CFont* previousFont = dc.SelectObject(font.get());
-
-    CRect client;
-    GetClientRect(&client);
-    dc.FillSolidRect(&client, kPageBackgroundColor);
-    dc.SetBkMode(TRANSPARENT);
     // Bands, labels and values move with the boxes, which scroll as children of the form.
     const int scrollPos = GetScrollPos(SB_VERT);
-    DrawPageBands(dc, client, CFoodCatalogue::kFirstRow, CFoodCatalogue::kRowCount, scrollPos);
-    const CFoodCatalogue catalogue;
-    for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
-        const int textTop = kPageBandHeight * row - scrollPos + kTextFromBandTop;
-        dc.SetTextColor(kLabelColor);
-        dc.TextOut(kLabelLeft, textTop, std::string(catalogue.CategoryLabel(row)));
-        dc.SetTextColor(kRowValueColor);
-        dc.TextOut(client.right - kValueFromRight, textTop, FormatRowKcal(m_tally.RowKcal(row)));
-    }
-
-    dc.SelectObject(previousFont);
-    font->DeleteObject();
+    const PageBands bands{CFoodCatalogue::kFirstRow, CFoodCatalogue::kRowCount, scrollPos};
+    PaintPageFace(this, bands, {}, [this, scrollPos](CDC& dc) {
+        CRect client;
+        GetClientRect(&client);
+        const CFoodCatalogue catalogue;
+        for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+            const int textTop = kPageBandHeight * row - scrollPos + kTextFromBandTop;
+            dc.SetTextColor(kLabelColor);
+            dc.TextOut(kLabelLeft, textTop, std::string(catalogue.CategoryLabel(row)));
+            dc.SetTextColor(kRowValueColor);
+            dc.TextOut(client.right - kValueFromRight, textTop, FormatRowKcal(m_tally.RowKcal(row)));
+        }
+    });
 }
 
 // Scrolling ----------------------------------------------------------------------------------------------

@@ -18,6 +18,12 @@ void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts)
 void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> labels,
                    const std::function<void(CDC&)>& drawContent)
 {
+    PaintPageFace(page, PageBands{0, bandCount, 0}, labels, drawContent);
+}
+
+void PaintPageFace(CWnd* page, const PageBands& bands, std::initializer_list<PlacedText> labels,
+                   const std::function<void(CDC&)>& drawContent)
+{
     CBufferedPaintDC dc(page);
     const std::unique_ptr<CFont> font = CreateSkinFont(dc, 9, 400);
     CFont* previousFont = dc.SelectObject(font.get());
@@ -26,7 +32,7 @@ void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> 
     page->GetClientRect(&client);
     dc.FillSolidRect(&client, kPageBackgroundColor);
     dc.SetBkMode(TRANSPARENT);
-    DrawPageBands(dc, client, 0, bandCount, 0);
+    DrawPageBands(dc, client, bands.first, bands.count, bands.yOffset);
     DrawTexts(dc, kLabelColor, labels);
     drawContent(dc);
 

@@ -20,9 +20,20 @@ struct PlacedText {
 // Draws each text at its place in `color`.
 void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts);
 
+// The bands behind a page's rows: `count` bands from band `first`, moved up by `yOffset` pixels (the
+// scroll position of a page that scrolls).
+struct PageBands {
+    int first;
+    int count;
+    int yOffset;
+};
+
 // The body of a page's WM_PAINT handler: in a CBufferedPaintDC of `page`, selects a 굴림 9-point font
-// of weight 400, fills the client area white, sets transparent text, fills `bandCount` bands from band
-// 0, draws `labels` in kLabelColor, then lets `drawContent` draw on the same context; finally selects
-// the previous font back and deletes the page font.
+// of weight 400, fills the client area white, sets transparent text, fills the bands, draws `labels` in
+// kLabelColor, then lets `drawContent` draw on the same context; finally selects the previous font back
+// and deletes the page font.
+void PaintPageFace(CWnd* page, const PageBands& bands, std::initializer_list<PlacedText> labels,
+                   const std::function<void(CDC&)>& drawContent);
+// The same with `bandCount` bands from band 0, as the pages that do not scroll have them.
 void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> labels,
                    const std::function<void(CDC&)>& drawContent);
