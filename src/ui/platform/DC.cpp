@@ -283,8 +283,8 @@ const QStaticText& LaidOut(const QString& line, const QFont& font)
 // Draws one line with its top-left at (x, y) in the context's colours and mode.
 void DrawLine(DcState* s, QPainter* p, const QString& line, int x, int y)
 {
-    const QFontMetrics fm(s->qfont);
     if (s->bkMode == OPAQUE) {
+        const QFontMetrics fm(s->qfont);
         p->fillRect(QRect(x, y, fm.horizontalAdvance(line), fm.height()), layer::ToQColor(s->bkColor));
     }
     p->setFont(s->qfont);
