@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Runs the real program on a virtual X server and drives it from outside with real pointer events:
-# the window is 780 x 530 and frameless, each menu button shows its page and title, a press on the
-# skin drags the window (with and without a window manager), the minimise button minimises, and the
-# close button ends the process with status 0. The banner strip shows the local page at once, and the
-# remote banner of a loopback server once the program could fetch it; a stalled server delays neither
-# the window nor the end of the program.
+# Runs the real program on a virtual X server and drives it from outside with real pointer and key
+# events: the window is 780 x 530 and frameless, each menu button shows its page and title, a press on
+# the skin drags the window, slowly or in a flick (with and without a window manager), the minimise
+# button minimises and a minimise that nobody carries out leaves the painting intact, the prompt of a
+# field that does not parse owns its keys and gives the focus back, Enter never ends the run by
+# surprise, and the close button ends the process with status 0. The banner strip shows the local page
+# at once, and the remote banner of a loopback server once the program could fetch it; a stalled server
+# delays neither the window nor the end of the program.
 # Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR BANNER_SERVER
 set -uo pipefail
 
@@ -112,6 +114,90 @@ bitmap_pixel() { # bitmap_pixel ID X Y
 moved_by() { # moved_by X0 Y0 DX DY
   read -r x y _ _ < <(geometry)
   [ "$x" -eq $(( $1 + $3 )) ] && [ "$y" -eq $(( $2 + $4 )) ]
+}
+
+# A flick: press, move and release within a few milliseconds, the way a person throws the window aside.
+flick() { # flick DX DY (from client point 450, 30)
+  xdotool mousemove --window "$win" 450 30 mousedown 1 mousemove_relative --sync -- "$1" "$2" mouseup 1
+}
+# Flicks the window COUNT times, back and forth by (40, 30); counts the flicks that moved it exactly.
+flicks_move_exactly() { # flicks_move_exactly COUNT
+  local i dx dy exact=0
+  for (( i = 0; i < $1; i++ )); do
+    if (( i % 2 == 0 )); then dx=40; dy=30; else dx=-40; dy=-30; fi
+    read -r x0 y0 _ _ < <(geometry)
+    flick "$dx" "$dy"
+    if ! wait_for 2 moved_by "$x0" "$y0" "$dx" "$dy"; then
+      read -r x y _ _ < <(geometry); echo "  flick $((i + 1)) by $dx, $dy moved the window by $((x - x0)), $((y - y0))"
+      continue
+    fi
+    xdotool mousemove_relative -- 7 5 # the button is up: the window must not follow the pointer now
+    sleep 0.2
+    if moved_by "$x0" "$y0" "$dx" "$dy"; then exact=$((exact + 1)); else echo "  the window followed the pointer after flick $((i + 1))"; fi
+  done
+  echo "  $exact of $1 flicks moved the window by exactly their displacement"
+  [ "$exact" -eq "$1" ]
+}
+
+# The program's other visible window (a prompt), if any.
+prompt_window() { xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null | grep -vx "$win" | head -n1; }
+prompt_open() { [ -n "$(prompt_window)" ]; }
+prompt_closed() { [ -z "$(prompt_window)" ]; }
+is_iconic() { xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+alive_and_shown() { kill -0 "$app" 2>/dev/null && is_viewable && ! is_iconic; }
+# The X keyboard focus is on the main window (also where no window manager tells which window is active).
+main_has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ]; }
+
+# On the BMI page: types TEXT as the height and presses OK; the prompt for a number comes up.
+bmi_height_prompt() { # bmi_height_prompt TEXT
+  click_client 118 359
+  click_client 349 155
+  xdotool key ctrl+a type "$1"
+  click_client 630 217
+}
+# Number of pixels of colour R,G,B in the BMI page's result line.
+result_line_pixels() { # result_line_pixels R,G,B
+  import -silent -window root -crop "440x16+$(( $(window_x) + 1 + 235 ))+$(( $(window_y) + 1 + 251 ))" +repage \
+    -depth 8 txt:- 2>/dev/null | grep -c "($1)"
+}
+# The BMI page's answer for 170 cm and WEIGHT kg: 65 is normal (a green sentence), 95 is obese (red).
+bmi_answers() { # bmi_answers WEIGHT
+  case $1 in
+    65) [ "$(result_line_pixels 0,192,0)" -gt 0 ] ;;
+    95) [ "$(result_line_pixels 0,192,0)" -eq 0 ] && [ "$(result_line_pixels 192,0,0)" -gt 0 ] ;;
+  esac
+}
+
+# The prompt for "abc" as the height, dismissed with KEY: it closes alone, the program goes on with the
+# field that failed focused and its text selected, so that typing replaces it and the page answers.
+check_prompt_dismissed_with() { # check_prompt_dismissed_with KEY WEIGHT
+  bmi_height_prompt abc
+  check "the prompt for a number opens" wait_for 5 prompt_open
+  xdotool key "$1"
+  check "$1 closes the prompt" wait_for 3 prompt_closed
+  sleep 0.3
+  check "$1 on the prompt leaves the main window running and shown" alive_and_shown
+  check "after the prompt the main window has the keyboard focus again" wait_for 3 main_has_focus
+  xdotool mousemove 5 795 # away from the window: keys go where the focus is, not under the pointer
+  xdotool type 170; xdotool key Tab; xdotool type "$2"
+  click_client 630 217
+  check "after the prompt the BMI page answers for 170 cm and $2 kg" wait_for 3 bmi_answers "$2"
+}
+
+# A press on the skin keeps the focus on the menu button that has it: Enter and keypad Enter press that
+# button (the BMI page stays) and never end the run.
+check_enter_after_press_on_skin() {
+  click_client 118 359
+  local point key
+  for point in "450 30" "10 300" "400 515"; do
+    for key in Return KP_Enter; do
+      click_client $point
+      xdotool key "$key"
+      sleep 0.3
+      check "$key after a press on the skin at ($point) leaves the program running" alive_and_shown
+    done
+  done
+  check "the BMI page is still shown" title_shows 144
 }
 
 ends_with_status_zero() {
@@ -223,8 +309,27 @@ check "the window is 780 x 530" bash -c "[ \"\$(xwininfo -id $win | awk '/Width:
 read -r x0 y0 _ _ < <(geometry)
 drag_client 300 20 60 40
 check "a drag on the skin moves the window" wait_for 3 moved_by "$x0" "$y0" 60 40
+check "20 flicks on the skin each move the window by their displacement" flicks_move_exactly 20
+click_client 748 10
+sleep 0.5
+check "a minimise that no window manager carries out leaves the window shown" alive_and_shown
+click_client 118 359
+check "after the refused minimise a page switch paints the whole title" wait_for 3 title_shows 144
+read -r wx wy _ _ < <(geometry)
+xdotool mousemove $((wx + 1 + 300)) $((wy + 1 + 20)) click 3 # the system menu takes the activation away
+sleep 0.5
+xdotool key Escape
+sleep 0.5
+check "after the refused minimise a full repaint keeps the title" title_shows 144
+for point in "20 300" "600 120" "750 480" "100 90"; do
+  check "after the refused minimise a full repaint keeps the skin at ($point)" \
+    client_pixel_is $point "$(bitmap_pixel 129 $point)"
+done
+check_prompt_dismissed_with Return 65
+check_enter_after_press_on_skin
 click_client 763 10
 check "the close button ends the program with status 0" ends_with_status_zero
+kill "$app" 2>/dev/null # whatever failed above, the next part starts on a bare screen
 
 echo "== under a window manager"
 openbox >"$work/openbox.log" 2>&1 &
@@ -245,6 +350,17 @@ done
 read -r x0 y0 _ _ < <(geometry)
 drag_client 300 20 -50 30
 check "a drag on the skin moves the window under the window manager" wait_for 3 moved_by "$x0" "$y0" -50 30
+check "20 flicks on the skin each move the window by their displacement under the window manager" \
+  flicks_move_exactly 20
+check_prompt_dismissed_with KP_Enter 65
+check_prompt_dismissed_with space 95
+bmi_height_prompt abc
+check "the prompt for a number opens again" wait_for 5 prompt_open
+xdotool key Escape
+check "Escape closes the prompt" wait_for 3 prompt_closed
+sleep 0.5
+check "Escape on the prompt does not reach the main window" alive_and_shown
+check_enter_after_press_on_skin
 click_client 748 10
 check "the minimise button minimises the window" wait_for 3 bash -c "xprop -id $win WM_STATE | grep -q 'window state: Iconic'"
 restore() {
