@@ -224,6 +224,35 @@ TEST_F(DataExchange, TheFirstBadEntryStopsTheExchangeWithOnePromptAndTakesTheFoc
     }
 }
 
+// The real prompt, closed with Enter: the dialog is active again, the field that failed has the focus and
+// its whole text is selected, so that typing replaces it.
+TEST(DataExchangePrompt, AfterTheRealPromptTheFieldThatFailedHasTheFocusWithItsTextSelected)
+{
+    CExchangeDlg dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(kTemplate));
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    ASSERT_TRUE(uitest::TypeText(&dlg, kMinutes, "30"));
+    ASSERT_TRUE(uitest::TypeText(&dlg, kWeight, "abc"));
+    ASSERT_TRUE(uitest::TypeText(&dlg, kHeight, "180")); // the focus is elsewhere when OK is pressed
+    std::string prompt;
+    bool closedByEnter = false;
+    uitest::WhenModal([&] {
+        prompt = uitest::ActiveMessageBoxText();
+        uitest::PressFocusedKey(VK_RETURN);
+        closedByEnter = !uitest::CloseModalIfStillOpen();
+    });
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(prompt, "숫자를 입력하십시오.");
+    EXPECT_TRUE(closedByEnter);
+    EXPECT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(&dlg); }));
+    EXPECT_EQ(uitest::FocusedControlId(&dlg), kWeight);
+    int start = -1;
+    int end = -1;
+    static_cast<CEdit*>(dlg.GetDlgItem(kWeight))->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 3);
+}
+
 TEST_F(DataExchange, AHugeEntryIsRefusedWithoutHarm)
 {
     m_dlg.SetDlgItemText(kWeight, std::string(10000, '9'));

@@ -3,6 +3,7 @@
 #include "ui/platform/DialogKeys.h"
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/GdiObjects.h"
+#include "ui/platform/ModalActivation.h"
 #include "ui/platform/WindowFactory.h"
 
 #include <QEventLoop>
@@ -128,6 +129,7 @@ INT_PTR CDialog::DoModal()
     if (!m_pTemplate || m_hWnd) {
         return -1;
     }
+    const layer::ModalActivation activation;
     m_nModalResult = -1;
     m_bInModalLoop = true;
     if (!CreateFromTemplate(m_pParentWnd, TRUE)) {

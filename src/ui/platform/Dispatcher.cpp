@@ -299,7 +299,10 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
     }
     WindowRecord* rec = FindByWidget(widget);
     const UINT vk = VirtualKey(e->key());
-    if (!rec || !vk) {
+    // A window of its own that the layer did not make (a message box) belongs to a layer window only as
+    // its owner: its keys are its own and reach no window beneath it.
+    const WindowRecord* owner = TopLevelOf(rec);
+    if (!rec || !vk || !owner || owner->outer != widget->window()) {
         return false;
     }
     const bool alt = e->modifiers() & Qt::AltModifier;

@@ -1,5 +1,6 @@
 #include "ui/platform/MessageBoxes.h"
 
+#include "ui/platform/ModalActivation.h"
 #include "ui/platform/Services.h"
 #include "ui/platform/WinApp.h"
 #include "ui/platform/WindowRegistry.h"
@@ -32,6 +33,7 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
         return IDOK;
     }
     const std::string title = !caption.empty() ? caption : AfxGetApp() ? AfxGetApp()->GetAppTitle() : QApplication::applicationFilePath().toStdString();
+    const ModalActivation activation;
     QWidget* parent = nullptr;
     if (WindowRecord* rec = Find(owner); rec && rec->outer) {
         parent = rec->outer->window();

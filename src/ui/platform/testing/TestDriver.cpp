@@ -1,6 +1,7 @@
 #include "ui/platform/testing/TestDriver.h"
 
 #include "ui/platform/ControlOps.h"
+#include "ui/platform/testing/DriverParts.h"
 #include "ui/platform/Dispatcher.h"
 #include "ui/platform/HostWidgets.h"
 #include "ui/platform/WindowRegistry.h"
@@ -31,16 +32,50 @@ WindowRecord* RecordOf(CWnd* window, int id)
     return control ? Find(control->m_hWnd) : nullptr;
 }
 
-QWidget* WidgetOf(CWnd* window, int id)
-{
-    WindowRecord* rec = RecordOf(window, id);
-    return rec ? rec->client.data() : nullptr;
-}
-
 template <class W>
 W* As(CWnd* window, int id)
 {
     return dynamic_cast<W*>(WidgetOf(window, id));
+}
+
+
+QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+// Pointer input goes to the widget's window as the desktop delivers it: the window finds the widget under
+// the pointer, sends enter and leave, and grabs the pointer while a button is held.
+enum class Pointer { Press, Release, Click, Move };
+
+bool PointerAt(QWidget* widget, QPoint pos, Pointer action, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* top = widget ? widget->window() : nullptr;
+    QWindow* window = top ? top->windowHandle() : nullptr;
+    if (!window || !widget->isVisible()) {
+        return false;
+    }
+    const QPoint at = widget->mapTo(top, pos);
+    switch (action) {
+    case Pointer::Press:
+        QTest::mousePress(window, button, {}, at);
+        break;
+    case Pointer::Release:
+        QTest::mouseRelease(window, button, {}, at);
+        break;
+    case Pointer::Click:
+        QTest::mouseClick(window, button, {}, at);
+        break;
+    case Pointer::Move:
+        QTest::mouseMove(window, at);
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+QWidget* WidgetOf(CWnd* window, int id)
+{
+    WindowRecord* rec = RecordOf(window, id);
+    return rec ? rec->client.data() : nullptr;
 }
 
 Qt::Key QtKey(UINT vk)
@@ -86,39 +121,6 @@ Qt::Key QtKey(UINT vk)
         return Qt::Key_unknown;
     }
 }
-
-QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
-
-// Pointer input goes to the widget's window as the desktop delivers it: the window finds the widget under
-// the pointer, sends enter and leave, and grabs the pointer while a button is held.
-enum class Pointer { Press, Release, Click, Move };
-
-bool PointerAt(QWidget* widget, QPoint pos, Pointer action, Qt::MouseButton button = Qt::LeftButton)
-{
-    QWidget* top = widget ? widget->window() : nullptr;
-    QWindow* window = top ? top->windowHandle() : nullptr;
-    if (!window || !widget->isVisible()) {
-        return false;
-    }
-    const QPoint at = widget->mapTo(top, pos);
-    switch (action) {
-    case Pointer::Press:
-        QTest::mousePress(window, button, {}, at);
-        break;
-    case Pointer::Release:
-        QTest::mouseRelease(window, button, {}, at);
-        break;
-    case Pointer::Click:
-        QTest::mouseClick(window, button, {}, at);
-        break;
-    case Pointer::Move:
-        QTest::mouseMove(window, at);
-        break;
-    }
-    return true;
-}
-
-} // namespace
 
 void ProcessEvents()
 {
