@@ -95,11 +95,53 @@ TEST_F(DialogKeys, TabbingIntoAnEditSelectsItsText)
     EXPECT_EQ(end, 3);
 }
 
-TEST_F(DialogKeys, EnterPressesTheFocusedButtonElseItIsTheOkCommand)
+TEST_F(DialogKeys, EnterAndKeypadEnterPressTheFocusedButtonAndNothingElseWithoutADefaultButton)
 {
-    ASSERT_TRUE(uitest::PressKey(&m_dlg, kFirst, VK_RETURN));
-    ASSERT_TRUE(uitest::PressKey(&m_dlg, kButton, VK_RETURN));
-    EXPECT_EQ(m_dlg.log, (std::vector<std::string>{"ok", "button"}));
+    for (const bool keypad : {false, true}) {
+        SCOPED_TRACE(keypad ? "keypad Enter" : "Enter");
+        m_dlg.log.clear();
+        for (const int id : {kFirst, kButton, kLast}) {
+            m_dlg.GotoDlgCtrl(m_dlg.GetDlgItem(id));
+            ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN, keypad));
+        }
+        EXPECT_EQ(m_dlg.log, std::vector<std::string>{"button"}) << "never an OK command by surprise";
+    }
+}
+
+// The same controls with a default push button (IDOK) after them.
+constexpr std::array kControlsWithDefault{
+    kControls[0], kControls[1], kControls[2], kControls[3], kControls[4], kControls[5],
+    DialogControl{IDOK, "Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 115, 25, 50, 14, "확인"},
+};
+constexpr DialogTemplate kTemplateWithDefault{4, WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 170, 45, "", "굴림", 9,
+                                              kControlsWithDefault};
+
+TEST(DialogDefaultButton, EnterAwayFromAPushButtonPressesTheDefaultButton)
+{
+    CKeysDlg dlg(kTemplateWithDefault);
+    ASSERT_TRUE(dlg.CreateIndirect(kTemplateWithDefault));
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    ASSERT_TRUE(uitest::PressKey(&dlg, kFirst, VK_RETURN));
+    ASSERT_TRUE(uitest::PressKey(&dlg, kButton, VK_RETURN));
+    ASSERT_TRUE(uitest::PressKey(&dlg, kLast, VK_RETURN));
+    EXPECT_EQ(dlg.log, (std::vector<std::string>{"ok", "button", "ok"}));
+    // A default button that cannot be pressed is not pressed by Enter either.
+    dlg.GetDlgItem(IDOK)->EnableWindow(FALSE);
+    ASSERT_TRUE(uitest::PressKey(&dlg, kFirst, VK_RETURN));
+    EXPECT_EQ(dlg.log.size(), 3u);
+}
+
+TEST_F(DialogKeys, APressOnTheBackgroundLeavesTheFocusWithTheControlThatHasIt)
+{
+    for (const int id : {kSecond, kButton}) {
+        SCOPED_TRACE(id);
+        m_dlg.GotoDlgCtrl(m_dlg.GetDlgItem(id));
+        ASSERT_EQ(uitest::FocusedControlId(&m_dlg), id);
+        ASSERT_TRUE(uitest::ClickAt(&m_dlg, CPoint(280, 60))); // right of every control
+        EXPECT_EQ(uitest::FocusedControlId(&m_dlg), id);
+    }
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN));
+    EXPECT_EQ(m_dlg.log, std::vector<std::string>{"button"});
 }
 
 TEST_F(DialogKeys, EscapeAndTheDesktopsCloseRequestAreTheCancelCommand)

@@ -3,9 +3,11 @@
 //
 // Keys as dialogs handle them (PreTranslateMessage, unless a derived class swallows them first):
 //   Tab / Shift+Tab  the next / previous visible, enabled WS_TABSTOP control in template order;
-//   Enter            presses the focused push button, else sends IDOK (WM_COMMAND 1);
+//   Enter            presses the focused push button, else the default push button (BS_DEFPUSHBUTTON),
+//                    else nothing;
 //   Escape           sends IDCANCEL (WM_COMMAND 2), as does the system close request (SC_CLOSE).
-// A modal dialog owns its keys; when it ends, the window that was active before it is active again.
+// A press on the dialog's background leaves the focus with the control that has it. A modal dialog owns
+// its keys; when it ends, the window that was active before it is active again.
 // A frameless popup (WS_POPUP without WS_CAPTION) with WS_BORDER gets a 1-pixel black frame line
 // around its client area. Without a WM_PAINT/WM_ERASEBKGND handler a dialog is plain white.
 

@@ -19,6 +19,18 @@ bool IsFocusable(const WindowRecord* r)
     return (r->style & WS_TABSTOP) && r->outer && r->outer->isVisible() && r->outer->isEnabled();
 }
 
+// The dialog's default push button (BS_DEFPUSHBUTTON) as a person could press it now, or null.
+WindowRecord* DefaultPushButton(HWND dialog)
+{
+    for (WindowRecord* r : layer::ChildrenOf(dialog)) {
+        if (r->kind == layer::WindowKind::Button && (r->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON && r->outer &&
+            r->outer->isVisible() && r->outer->isEnabled()) {
+            return r;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 namespace layer {
@@ -73,16 +85,18 @@ BOOL HandleDialogKey(CWnd* dialog, MSG* pMsg)
     case VK_TAB:
         MoveDialogFocus(dialog->m_hWnd, !ShiftHeld());
         return TRUE;
-    case VK_RETURN:
-        // The focused push button is pressed; elsewhere Enter is the OK command.
-        if (WindowRecord* r = Find(pMsg->hwnd); r && IsPushButton(r)) {
-            if (auto* button = dynamic_cast<QAbstractButton*>(r->outer.data())) {
-                button->click();
-            }
-            return TRUE;
+    case VK_RETURN: {
+        // The focused push button is pressed, else the dialog's default push button. Without either, Enter
+        // does nothing: a press on the background never turns it into a surprise OK command.
+        WindowRecord* r = Find(pMsg->hwnd);
+        if (!r || !IsPushButton(r)) {
+            r = DefaultPushButton(dialog->m_hWnd);
         }
-        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        if (auto* button = r ? dynamic_cast<QAbstractButton*>(r->outer.data()) : nullptr) {
+            button->click();
+        }
         return TRUE;
+    }
     case VK_ESCAPE:
         dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return TRUE;

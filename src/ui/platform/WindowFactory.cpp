@@ -347,7 +347,9 @@ WindowRecord* MakeWindow(CWnd* wnd, WindowKind kind, DWORD style, DWORD exStyle,
         frame->LayoutClient(); // now: a hidden widget gets its resize event only when shown
     }
     outer->setEnabled(!(style & WS_DISABLED));
-    client->setFocusPolicy(Qt::ClickFocus);
+    // A press on a dialog's or form's background leaves the focus with the control that has it (Enter then
+    // still means that control); a plain window takes the focus when pressed.
+    client->setFocusPolicy(kind == WindowKind::Window ? Qt::ClickFocus : Qt::NoFocus);
     outer->hide();
     rec->outer = outer;
     rec->client = client;

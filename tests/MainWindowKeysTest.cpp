@@ -1,0 +1,223 @@
+// The main window's keys and focus as a person meets them: a press on the skin, on the title or on a page's
+// band leaves the focus where it was; Enter then presses the focused button or does nothing; only the close
+// button ends the run, by pointer, Enter or Space; the about box keeps its keys to itself.
+
+#include "app/CalorieDlg.h"
+#include "app/PageModel.h"
+#include "body/BmiDlg.h"
+#include "body/RecommendDlg.h"
+#include "body/WaistHipDlg.h"
+#include "exercise/ExerciseDlg.h"
+#include "food/FoodView.h"
+#include "res/Resource.h"
+#include "ui/platform/testing/TestDriver.h"
+#include "web/LinkTable.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Presses that fall on the main window itself: the skin in three places and the title; and one on the
+// BMI page's band (between its rows of fields, away from every control).
+constexpr CPoint kSkinPresses[] = {{450, 30}, {10, 300}, {400, 515}, {250, 115}};
+constexpr CPoint kBandPress{450, 230};
+
+// The main window with its calculator pages in menu order.
+class CKeysCalorieDlg : public CCalorieDlg {
+public:
+    std::vector<CWnd*> Pages() const
+    {
+        return {m_pFoodView, m_pExercisePage, m_pRecommendPage, m_pBmiPage, m_pWaistHipPage};
+    }
+    bool Shows(PageId page) const { return uitest::IsVisible(Pages()[static_cast<std::size_t>(page)]); }
+};
+
+class MainWindowKeys : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dlg.Create(CCalorieDlg::IDD));
+        ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
+        ASSERT_TRUE(uitest::Click(&m_dlg, IDC_MENU_BMI));
+        ASSERT_TRUE(m_dlg.Shows(PageId::Bmi));
+    }
+    void TearDown() override
+    {
+        if (IsWindow(m_dlg.m_hWnd)) {
+            m_dlg.DestroyWindow();
+        }
+    }
+    void Focus(int id) { m_dlg.GotoDlgCtrl(m_dlg.GetDlgItem(id)); }
+    CWnd* BmiPage() const { return m_dlg.Pages()[static_cast<std::size_t>(PageId::Bmi)]; }
+
+    uitest::ShellOpenRecorder m_links;
+    CKeysCalorieDlg m_dlg;
+};
+
+TEST_F(MainWindowKeys, APressOnTheSkinTheTitleOrAPageBandLeavesTheFocusWhereItWas)
+{
+    struct Start {
+        const char* name;
+        std::function<void()> focus;
+    };
+    const Start starts[] = {
+        {"a menu button", [this] { Focus(IDC_MENU_BMI); }},
+        {"a tab", [this] { Focus(IDC_RELAY); }},
+        {"the BMI height field", [this] { uitest::Click(BmiPage(), IDC_HEIGHT); }},
+    };
+    std::vector<CPoint> presses(std::begin(kSkinPresses), std::end(kSkinPresses));
+    presses.push_back(kBandPress);
+    for (const Start& start : starts) {
+        start.focus();
+        CWnd* const focused = CWnd::GetFocus();
+        ASSERT_NE(focused, nullptr) << start.name;
+        for (const CPoint p : presses) {
+            SCOPED_TRACE(testing::Message() << start.name << ", press at " << p.x << ", " << p.y);
+            ASSERT_TRUE(uitest::ClickAt(&m_dlg, p));
+            uitest::ProcessEvents();
+            EXPECT_EQ(CWnd::GetFocus(), focused);
+        }
+    }
+    EXPECT_TRUE(m_links.Urls().empty());
+}
+
+TEST_F(MainWindowKeys, EnterAfterAPressOnTheSkinPressesTheFocusedButton)
+{
+    Focus(IDC_MENU_WAISTHIP);
+    ASSERT_TRUE(uitest::ClickAt(&m_dlg, kSkinPresses[0]));
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN));
+    EXPECT_TRUE(m_dlg.Shows(PageId::WaistHip)) << "Enter pressed the focused menu button";
+
+    Focus(IDC_MENU_EXERCISE);
+    ASSERT_TRUE(uitest::ClickAt(&m_dlg, kSkinPresses[1]));
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN, true));
+    EXPECT_TRUE(m_dlg.Shows(PageId::Exercise)) << "so did keypad Enter";
+
+    Focus(IDC_RELAY);
+    ASSERT_TRUE(uitest::ClickAt(&m_dlg, kSkinPresses[2]));
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN));
+    EXPECT_EQ(m_links.Urls(), std::vector<std::string>{LinkUrl(LinkId::Relay)}) << "Enter on a tab opens its link";
+}
+
+TEST_F(MainWindowKeys, WithNoButtonFocusedEnterDoesNothing)
+{
+    struct Start {
+        const char* name;
+        std::function<void()> focus;
+    };
+    const Start starts[] = {
+        {"the main window itself", [this] { m_dlg.SetFocus(); }},
+        {"the BMI height field", [this] { uitest::Click(BmiPage(), IDC_HEIGHT); }},
+    };
+    for (const Start& start : starts) {
+        start.focus();
+        for (const CPoint p : kSkinPresses) {
+            for (const bool keypad : {false, true}) {
+                SCOPED_TRACE(testing::Message() << start.name << ", press at " << p.x << ", " << p.y
+                                                << (keypad ? ", keypad Enter" : ", Enter"));
+                ASSERT_TRUE(uitest::ClickAt(&m_dlg, p));
+                ASSERT_TRUE(uitest::PressFocusedKey(VK_RETURN, keypad));
+                uitest::ProcessEvents();
+                EXPECT_TRUE(m_dlg.Shows(PageId::Bmi));
+                EXPECT_TRUE(m_dlg.IsWindowVisible());
+                EXPECT_FALSE(m_dlg.IsIconic());
+            }
+        }
+    }
+    EXPECT_TRUE(m_links.Urls().empty());
+}
+
+// A modal run of the main window: every key and press before `end` leaves it running; `end` must end it.
+struct ModalRun {
+    std::vector<std::string> steps; // "running" after each step that must not end the run
+    INT_PTR result = 0;
+};
+
+ModalRun RunUntil(const std::function<void(CKeysCalorieDlg&)>& end)
+{
+    CKeysCalorieDlg dlg;
+    ModalRun run;
+    uitest::WhenModal([&] {
+        const std::function<void()> steps[] = {
+            [&] { uitest::ClickAt(&dlg, kSkinPresses[0]); uitest::PressFocusedKey(VK_RETURN); },
+            [&] { dlg.SetFocus(); uitest::ClickAt(&dlg, kSkinPresses[3]); uitest::PressFocusedKey(VK_RETURN, true); },
+            [&] { dlg.SetFocus(); uitest::PressFocusedKey(VK_SPACE); },
+            [&] { dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_MENU_BMI)); uitest::PressFocusedKey(VK_RETURN); },
+            [&] { dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_MENU_FOOD)); uitest::PressFocusedKey(VK_SPACE); },
+        };
+        for (const auto& step : steps) {
+            step();
+            uitest::ProcessEvents();
+            run.steps.push_back(IsWindow(dlg.m_hWnd) && dlg.IsWindowVisible() ? "running" : "ended");
+        }
+        end(dlg);
+        if (!uitest::WaitUntil([&] { return !dlg.IsWindowVisible(); }, 2000)) {
+            dlg.EndDialog(-2); // never leave the run hanging
+        }
+    });
+    run.result = dlg.DoModal();
+    return run;
+}
+
+TEST(MainWindowRun, OnlyTheCloseButtonEndsTheRunByPointerEnterOrSpace)
+{
+    uitest::ShellOpenRecorder links;
+    const std::pair<const char*, std::function<void(CKeysCalorieDlg&)>> ends[] = {
+        {"pointer", [](CKeysCalorieDlg& dlg) { uitest::Click(&dlg, IDOK); }},
+        {"Enter", [](CKeysCalorieDlg& dlg) { dlg.GotoDlgCtrl(dlg.GetDlgItem(IDOK)); uitest::PressFocusedKey(VK_RETURN); }},
+        {"Space", [](CKeysCalorieDlg& dlg) { dlg.GotoDlgCtrl(dlg.GetDlgItem(IDOK)); uitest::PressFocusedKey(VK_SPACE); }},
+    };
+    for (const auto& [name, end] : ends) {
+        SCOPED_TRACE(name);
+        const ModalRun run = RunUntil(end);
+        EXPECT_EQ(run.steps, std::vector<std::string>(5, "running"));
+        EXPECT_EQ(run.result, IDOK);
+    }
+    // At the start the focus is on the first tab stop, the diary tab: the first Enter of each run opened its link.
+    EXPECT_EQ(links.Urls(), std::vector<std::string>(3, LinkUrl(LinkId::Diary)));
+}
+
+// Enter, keypad Enter, Space and Escape on the about box close it alone: the main window beneath keeps its
+// page, its focus and its modal loop, and is active again.
+TEST(MainWindowRun, TheAboutBoxKeepsItsKeysToItself)
+{
+    uitest::ShellOpenRecorder links;
+    struct Key {
+        const char* name;
+        UINT vk;
+        bool keypad;
+    };
+    const Key keys[] = {{"Enter", VK_RETURN, false}, {"keypad Enter", VK_RETURN, true}, {"Space", VK_SPACE, false},
+                        {"Escape", VK_ESCAPE, false}};
+    CKeysCalorieDlg dlg;
+    std::vector<std::string> seen;
+    uitest::WhenModal([&] {
+        dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_MENU_EXERCISE)); // Enter leaking beneath would switch the page
+        for (const Key& key : keys) {
+            bool closedByKey = false;
+            uitest::WhenModal([&] {
+                uitest::PressFocusedKey(key.vk, key.keypad);
+                closedByKey = !uitest::CloseModalIfStillOpen();
+            });
+            dlg.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX); // returns when the about box has closed
+            const bool active = uitest::WaitUntil([&] { return uitest::IsActive(&dlg); });
+            seen.push_back(std::string(key.name) + (closedByKey ? " closed it" : " did not close it") +
+                           (active && dlg.Shows(PageId::Food) && !dlg.IsIconic() ? ", main untouched" : ", main changed") +
+                           (uitest::FocusedControlId(&dlg) == IDC_MENU_EXERCISE ? ", focus back" : ", focus lost"));
+        }
+        uitest::Click(&dlg, IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    std::vector<std::string> expected;
+    for (const Key& key : keys) {
+        expected.push_back(std::string(key.name) + " closed it, main untouched, focus back");
+    }
+    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(links.Urls().empty());
+}
+
+} // namespace
