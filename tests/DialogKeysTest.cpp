@@ -189,7 +189,7 @@ TEST_F(DialogKeys, TheSystemMenuOpensOnARightClickAndAltSpaceAndDeliversSystemCo
     ASSERT_TRUE(uitest::WaitUntil([&] { return m_dlg.IsIconic(); }));
     EXPECT_EQ(m_dlg.log.back(), "syscommand " + std::to_string(SC_MINIMIZE));
     m_dlg.SendMessage(WM_SYSCOMMAND, SC_RESTORE);
-    EXPECT_FALSE(m_dlg.IsIconic());
+    EXPECT_TRUE(uitest::WaitUntil([&] { return !m_dlg.IsIconic(); }));
 }
 
 // The modal loop ends with EndDialog's result; the window is gone when DoModal returns.

@@ -37,7 +37,7 @@ public:
     }
     afx_msg void OnPaint()
     {
-        log.push_back("paint");
+        log.push_back(IsIconic() ? "paint minimised" : "paint");
         CPaintDC dc(this);
         lastPaintRect = dc.m_ps.rcPaint;
         lastFErase = dc.m_ps.fErase;
@@ -95,6 +95,21 @@ TEST_F(Painting, UpdateNowPaintsBeforeItReturnsAndEraseOnlyWhenAsked)
     m_dlg.Invalidate(TRUE);
     ASSERT_TRUE(uitest::WaitUntil([&] { return m_dlg.log.size() >= 2; }));
     EXPECT_EQ(m_dlg.log, (std::vector<std::string>{"erase", "paint"}));
+}
+
+// Minimised is what the window system reports, never what the window asked for: a minimise that is not
+// carried out (yet, or ever, as on a bare X server) leaves the window painting its normal face.
+TEST_F(Painting, AMinimiseCountsOnlyOnceTheWindowSystemCarriesItOut)
+{
+    m_dlg.ShowWindow(SW_MINIMIZE);
+    EXPECT_FALSE(m_dlg.IsIconic()) << "asked for, not carried out yet";
+    m_dlg.log.clear();
+    m_dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(m_dlg.log, std::vector<std::string>{"paint"});
+    EXPECT_TRUE(uitest::WaitUntil([&] { return m_dlg.IsIconic() != FALSE; })) << "the window system carried it out";
+    m_dlg.ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(m_dlg.IsIconic()) << "minimised until the restore is carried out";
+    EXPECT_TRUE(uitest::WaitUntil([&] { return !m_dlg.IsIconic(); }));
 }
 
 TEST_F(Painting, ThePaintRecordHoldsTheInvalidRectangleAndOnlyItReachesTheScreen)

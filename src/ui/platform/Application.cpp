@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <clocale>
 #include <mutex>
@@ -75,6 +76,13 @@ bool Application::notify(QObject* receiver, QEvent* event)
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
         PreTranslateKey(receiver, static_cast<QKeyEvent*>(event))) {
         return true;
+    }
+    // The state that the window system reports (a spontaneous change of a native window) is the window's
+    // state; the state the program asked for may never come (a minimise without a window manager).
+    if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+        if (const auto* window = qobject_cast<QWindow*>(receiver)) {
+            NoteReportedState(window);
+        }
     }
     return QApplication::notify(receiver, event);
 }

@@ -41,7 +41,7 @@ void ShowSystemMenu(HWND hwnd, const QPoint& globalPos)
     QMenu* popup = BuildPopup(*menu, rec->outer, [hwnd, globalPos](UINT id) {
         ::PostMessage(hwnd, WM_SYSCOMMAND, id, MAKELPARAM(globalPos.x(), globalPos.y()));
     });
-    const bool iconic = rec->outer->isMinimized() || rec->outer->isMaximized();
+    const bool iconic = rec->minimized || rec->outer->isMaximized();
     for (QAction* action : popup->actions()) {
         if (action->data().toUInt() == SC_RESTORE) {
             action->setEnabled(iconic);

@@ -3,6 +3,7 @@
 #include "ui/platform/Menu.h"
 
 #include <QVariant>
+#include <QWindow>
 
 #include <atomic>
 #include <map>
@@ -96,6 +97,15 @@ QWidget* OuterWidget(HWND hwnd)
 {
     WindowRecord* r = Find(hwnd);
     return r ? r->outer.data() : nullptr;
+}
+
+void NoteReportedState(const QWindow* window)
+{
+    for (auto& [key, record] : Records()) {
+        if (!(record->style & WS_CHILD) && record->outer && record->outer->windowHandle() == window) {
+            record->minimized = window->windowStates() & Qt::WindowMinimized;
+        }
+    }
 }
 
 WindowRecord* TopLevelOf(WindowRecord* record)

@@ -14,6 +14,7 @@ class CMenu;
 class QEventLoop;
 class QScrollBar;
 class QTimer;
+class QWindow;
 class QPainter;
 
 namespace layer {
@@ -46,6 +47,10 @@ struct WindowRecord {
     bool erasePending = true;  // the next paint erases first (first show, uncover, RDW_ERASE)
     QRegion requested;         // invalidated by the program; a paint beyond it is an uncover
     PaintSession* paint = nullptr;
+
+    // Whether the window system reports the top-level window minimised: a minimise that the program asked for
+    // counts only once it is carried out (a bare X server never does).
+    bool minimized = false;
 
     // Icons, system menu, dialog state
     HICON bigIcon = nullptr;
@@ -85,6 +90,8 @@ void TagWidget(QWidget* widget, HWND hwnd);
 std::vector<WindowRecord*> ChildrenOf(HWND hwnd);
 // The top-level window record of a window.
 WindowRecord* TopLevelOf(WindowRecord* record);
+// Takes a top-level window's state from the window system's report about its native window.
+void NoteReportedState(const QWindow* window);
 // Every live window (for shutting down).
 std::vector<HWND> AllWindows();
 

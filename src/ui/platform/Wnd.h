@@ -90,7 +90,7 @@ public:
     // State and placement
     BOOL ShowWindow(int nCmdShow); // previous visibility; WM_SHOWWINDOW first (show/hide)
     BOOL IsWindowVisible() const;
-    BOOL IsIconic() const;
+    BOOL IsIconic() const; // minimised as the window system reports it, not as asked
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);

@@ -76,7 +76,7 @@ BOOL CWnd::IsWindowVisible() const
 BOOL CWnd::IsIconic() const
 {
     WindowRecord* rec = Find(m_hWnd);
-    return rec && rec->outer && !(rec->style & WS_CHILD) && rec->outer->isMinimized();
+    return rec && !(rec->style & WS_CHILD) && rec->minimized;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
