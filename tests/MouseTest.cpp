@@ -1,4 +1,4 @@
-// The pointer: hover and leave notifications, the cursor, and a drag of the whole window.
+// The pointer: hover and leave notifications, the cursor, and a drag or a flick of the whole window.
 
 #include "ui/platform/Afx.h"
 #include "ui/platform/testing/TestDriver.h"
@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -175,6 +176,41 @@ TEST_F(Pointer, APressOnTheWindowDragsTheWholeWindow)
     m_dlg.GetWindowRect(&after);
     EXPECT_EQ(after.TopLeft(), before.TopLeft() + CSize(40, 30));
     EXPECT_EQ(after.Size(), before.Size());
+}
+
+// A flick: press, move and release before the window has answered the press with its move, at every
+// point where the answer can come. The window moves by the whole displacement, exactly once.
+TEST_F(Pointer, AFlickMovesTheWindowByItsWholeDisplacementWhenTheAnswerComes)
+{
+    const std::pair<uitest::FlickAnswer, const char*> answers[] = {{uitest::FlickAnswer::AfterPress, "after the press"},
+                                                                   {uitest::FlickAnswer::AfterMove, "after the move"},
+                                                                   {uitest::FlickAnswer::AfterRelease, "after the release"}};
+    for (const auto& [answer, name] : answers) {
+        SCOPED_TRACE(name);
+        CRect before;
+        m_dlg.GetWindowRect(&before);
+        ASSERT_TRUE(uitest::Flick(&m_dlg, CPoint(200, 100), CPoint(240, 130), answer));
+        CRect after;
+        m_dlg.GetWindowRect(&after);
+        EXPECT_EQ(after.TopLeft(), before.TopLeft() + CSize(40, 30));
+        // The button is up: the window stays where it is when the pointer moves on.
+        ASSERT_TRUE(uitest::MoveTo(&m_dlg, CPoint(100, 70)));
+        CRect later;
+        m_dlg.GetWindowRect(&later);
+        EXPECT_EQ(later.TopLeft(), after.TopLeft());
+    }
+}
+
+TEST_F(Pointer, AClickOnTheWindowMovesItNowhere)
+{
+    CRect before;
+    m_dlg.GetWindowRect(&before);
+    ASSERT_TRUE(uitest::ClickAt(&m_dlg, CPoint(200, 100)));
+    uitest::ProcessEvents();
+    ASSERT_TRUE(uitest::MoveTo(&m_dlg, CPoint(120, 60)));
+    CRect after;
+    m_dlg.GetWindowRect(&after);
+    EXPECT_EQ(after.TopLeft(), before.TopLeft());
 }
 
 TEST(SystemMetrics, IconsAndScrollBarsHaveTheClassicSizes)

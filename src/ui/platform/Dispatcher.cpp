@@ -74,7 +74,7 @@ bool HandleMouse(QWidget* widget, WindowRecord* rec, QMouseEvent* e, const std::
     const QPoint global = e->globalPosition().toPoint();
     NotePointer(widget, global);
     const HWND hwnd = rec->hwnd;
-    if (FollowWindowMove(rec, e)) {
+    if (TrackWindowMove(rec, e)) {
         return true;
     }
 

@@ -30,6 +30,17 @@ struct PaintSession {
     int beginCount = 0;
 };
 
+// A top-level window's move with the pointer. Pressed: the left button went down in the window and is held;
+// Released: it went up again before a move began (a flick or a click); then the window manager or the layer
+// moves the window.
+struct PointerMove {
+    enum class Stage { None, Pressed, Released, WindowManager, Layer };
+    Stage stage = Stage::None;
+    QPoint pressedAt;  // screen position of the press
+    QPoint windowAt;   // the window's position at the press
+    QPoint releasedAt; // screen position where the button went up
+};
+
 struct WindowRecord {
     HWND hwnd = nullptr;
     CWnd* wnd = nullptr;        // the object messages go to
@@ -73,9 +84,9 @@ struct WindowRecord {
     DWORD listExStyle = 0;   // a list view's extended style (LVS_EX_*)
     HGDIOBJ picture = nullptr; // a static's bitmap or icon set by the program
 
-    // Manual move of a top-level window where the window manager refuses (WM_NCLBUTTONDOWN, HTCAPTION)
-    bool manualMove = false;
-    QPoint moveGrabOffset;
+    // Moving a top-level window with the pointer (WM_NCLBUTTONDOWN, HTCAPTION): the left press that the move
+    // counts from, and who moves the window (WindowMove.h).
+    PointerMove move;
 };
 
 // Registers a new window for `wnd`; the record lives until Unregister.

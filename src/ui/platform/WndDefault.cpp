@@ -93,7 +93,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NCLBUTTONDOWN:
         if (wParam == HTCAPTION) {
-            layer::StartWindowMove(m_hWnd);
+            layer::MoveFromCaptionPress(m_hWnd);
         }
         return 0;
     case WM_RBUTTONUP: {

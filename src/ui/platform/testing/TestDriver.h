@@ -6,6 +6,7 @@
 
 #include "ui/platform/Afx.h"
 #include "ui/platform/DrawRecorder.h"
+#include "ui/platform/testing/Flick.h"
 #include "ui/platform/testing/ModalDriver.h"
 #include "ui/platform/testing/Recorders.h"
 
