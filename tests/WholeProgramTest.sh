@@ -140,7 +140,7 @@ flicks_move_exactly() { # flicks_move_exactly COUNT
 }
 
 # The program's other visible window (a prompt), if any.
-prompt_window() { xdotool search --onlyvisible --pid "$app" --name '' 2>/dev/null | grep -vx "$win" | head -n1; }
+prompt_window() { xdotool search --onlyvisible --pid "$app" --name '.' 2>/dev/null | grep -vx "$win" | head -n1; }
 prompt_open() { [ -n "$(prompt_window)" ]; }
 prompt_closed() { [ -z "$(prompt_window)" ]; }
 is_iconic() { xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
