@@ -127,6 +127,11 @@ public:
     CMenu* GetSystemMenu(BOOL bRevert) const;
     int MessageBox(const std::string& text, const std::string& caption = {}, UINT nType = 0);
 
+    // What a screen reader says (UTF-8): the window's name (a control's label, a button's caption as a
+    // person reads it) and its description (a page's result sentence), announced when it changes.
+    void SetAccessibleName(const std::string& name);
+    void SetAccessibleDescription(const std::string& description);
+
     // Painting
     // RDW_UPDATENOW paints before it returns; RDW_ERASE makes WM_ERASEBKGND come first.
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, void* prgnUpdate = nullptr,
