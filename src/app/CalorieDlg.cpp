@@ -130,20 +130,35 @@ BOOL CCalorieDlg::OnInitDialog()
     m_btnMall.SetBitmapId(IDB_TAB_SHOP);
     m_btnClose.SetBitmapId(IDB_BTN_CLOSE);
     m_btnClose.SetWindowPos(&wndTop, 0, 0, 13, 13, SWP_NOMOVE | SWP_SHOWWINDOW);
+    m_btnClose.SetAccessibleName("닫기");
     m_btnMinimize.SetBitmapId(IDB_BTN_MINIMIZE);
     m_btnMinimize.SetWindowPos(&wndTop, 0, 0, 13, 13, SWP_NOMOVE | SWP_SHOWWINDOW);
+    m_btnMinimize.SetAccessibleName("최소화");
 
+    // Screen readers name each button as a person reads it: a tab by the words on its picture, a menu
+    // button by its page's title.
     struct Placement {
         CButton* button;
         int x, y, cx, cy;
+        const char* name;
     };
     const Placement placements[] = {
-        {&m_btnDiary, 702, 99, 78, 63},     {&m_btnBody, 702, 162, 78, 63},   {&m_btnRelay, 702, 225, 78, 63},
-        {&m_btnMall, 702, 288, 78, 63},     {&m_btnFood, 65, 153, 106, 47},   {&m_btnExercise, 65, 214, 106, 47},
-        {&m_btnRecommend, 65, 275, 106, 47}, {&m_btnBmi, 65, 336, 106, 47},   {&m_btnWaistHip, 65, 397, 106, 47},
+        {&m_btnDiary, 702, 99, 78, 63, "다이어트 일기"},
+        {&m_btnBody, 702, 162, 78, 63, "몸매 사진"},
+        {&m_btnRelay, 702, 225, 78, 63, "릴레이 다이어트"},
+        {&m_btnMall, 702, 288, 78, 63, "다이어트 쇼핑"},
+        {&m_btnFood, 65, 153, 106, 47, PageTitle(PageId::Food)},
+        {&m_btnExercise, 65, 214, 106, 47, PageTitle(PageId::Exercise)},
+        {&m_btnRecommend, 65, 275, 106, 47, PageTitle(PageId::Recommend)},
+        {&m_btnBmi, 65, 336, 106, 47, PageTitle(PageId::Bmi)},
+        {&m_btnWaistHip, 65, 397, 106, 47, PageTitle(PageId::WaistHip)},
     };
     for (const Placement& p : placements) {
         p.button->SetWindowPos(nullptr, p.x, p.y, p.cx, p.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
+        p.button->SetAccessibleName(p.name);
+    }
+    for (PageId page : kPageIds) {
+        PageWindowOf(page)->SetAccessibleName(PageTitle(page));
     }
 
     m_btnFood.SetSelected(1);

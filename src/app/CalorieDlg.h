@@ -74,6 +74,8 @@ protected:
     afx_msg void OnBtnWaistHip();
     afx_msg void OnMinimize();
 
+    CWnd* PageWindowOf(PageId page) const;
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -81,6 +83,5 @@ private:
     // Applies the effects of a click on the page's menu button, in order.
     void SwitchTo(PageId page);
     CMenuButton& MenuButtonOf(PageId page);
-    CWnd* PageWindowOf(PageId page) const;
     void PaintIcon();
 };

@@ -11,14 +11,15 @@ struct PageTraits {
     int menuButtonId;
     int templateId;
     int titleBitmapId;
+    const char* title;
 };
 
 constexpr std::array<PageTraits, kPageIds.size()> kPageTraits{{
-    {PageId::Food, IDC_MENU_FOOD, IDD_FOOD_FORM, IDB_TITLE_FOOD},
-    {PageId::Exercise, IDC_MENU_EXERCISE, IDD_EXERCISE, IDB_TITLE_EXERCISE},
-    {PageId::Recommend, IDC_MENU_RECOMMEND, IDD_RECOMMEND, IDB_TITLE_RECOMMEND},
-    {PageId::Bmi, IDC_MENU_BMI, IDD_BMI, IDB_TITLE_BMI},
-    {PageId::WaistHip, IDC_MENU_WAISTHIP, IDD_WAISTHIP, IDB_TITLE_WAISTHIP},
+    {PageId::Food, IDC_MENU_FOOD, IDD_FOOD_FORM, IDB_TITLE_FOOD, "음식칼로리 계산기"},
+    {PageId::Exercise, IDC_MENU_EXERCISE, IDD_EXERCISE, IDB_TITLE_EXERCISE, "운동칼로리 계산기"},
+    {PageId::Recommend, IDC_MENU_RECOMMEND, IDD_RECOMMEND, IDB_TITLE_RECOMMEND, "권장칼로리 계산기"},
+    {PageId::Bmi, IDC_MENU_BMI, IDD_BMI, IDB_TITLE_BMI, "비만도 계산기"},
+    {PageId::WaistHip, IDC_MENU_WAISTHIP, IDD_WAISTHIP, IDB_TITLE_WAISTHIP, "복부비만 계산기"},
 }};
 
 // nullptr for a value outside PageId.
@@ -41,6 +42,12 @@ int TitleBitmapId(PageId page)
 {
     const PageTraits* traits = FindTraits(page);
     return traits ? traits->titleBitmapId : 0;
+}
+
+const char* PageTitle(PageId page)
+{
+    const PageTraits* traits = FindTraits(page);
+    return traits ? traits->title : "";
 }
 
 int PageTemplateId(PageId page)

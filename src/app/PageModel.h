@@ -16,6 +16,9 @@ inline constexpr std::array<PageId, 5> kPageIds{PageId::Food, PageId::Exercise, 
 int MenuButtonId(PageId page);
 // Title bitmap 141 (Food) to 145 (WaistHip).
 int TitleBitmapId(PageId page);
+// What the title picture reads, the calculator's name and "계산기": what screen readers say for the
+// page and its menu button. Empty for a value outside PageId.
+const char* PageTitle(PageId page);
 // Dialog template: 135 (the food form), then 141 to 144.
 int PageTemplateId(PageId page);
 // The page of menu button IDC_MENU_FOOD to IDC_MENU_WAISTHIP; none for any other id.

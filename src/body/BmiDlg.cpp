@@ -7,13 +7,18 @@
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
+#include <string>
+
 namespace {
 
-void DrawResult(CDC& dc, double bmi, int sex)
+// The height and weight labels name their edits; the radio buttons carry their own texts.
+constexpr PageLabel kLabels[] = {
+    {20, 10, "키", IDC_HEIGHT}, {190, 10, "cm"}, {245, 10, "몸무게", IDC_WEIGHT}, {400, 10, "kg"}, {20, 42, "성별"}};
+
+void DrawResult(CDC& dc, BmiOutcome outcome, const std::string& sentence)
 {
-    const BmiOutcome outcome = ClassifyBmi(bmi, sex);
     dc.SetTextColor(BmiSentenceColor(outcome));
-    dc.TextOut(20, 112, BmiSentence(outcome, bmi));
+    dc.TextOut(20, 112, sentence);
     DrawTexts(dc, kHeadingBlue, {{20, 144, "BMI(Body Mass Index;신체질량지수)란?"}});
     DrawTexts(dc, kLabelColor,
               {{30, 164, "비만 측정 지수의 하나로 체중(kg)/신장(㎡) 공식으로 산출합니다."},
@@ -58,6 +63,8 @@ BOOL CBmiDlg::OnInitDialog()
 {
     CPageDlg::OnInitDialog();
     m_btnOk.SetBitmapId(IDB_BTN_OK);
+    m_btnOk.SetAccessibleName("확인");
+    NameControlsByLabels(*this, kLabels);
     return TRUE;
 }
 
@@ -68,14 +75,16 @@ HBRUSH CBmiDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CBmiDlg::OnPaint()
 {
-    PaintPageFace(this, 3, {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "성별"}},
-                  [this](CDC& dc) {
-                      if (m_dBmi > 0) { // a not-a-number index is not
-                          DrawResult(dc, m_dBmi, m_nSex);
-                      } else {
-                          DrawObesityParagraph(dc);
-                      }
-                  });
+    const BmiOutcome outcome = ClassifyBmi(m_dBmi, m_nSex);
+    const std::string sentence = BmiSentence(outcome, m_dBmi); // empty while there is no result
+    PaintPageFace(this, 3, kLabels, [&](CDC& dc) {
+        if (m_dBmi > 0) { // a not-a-number index is not
+            DrawResult(dc, outcome, sentence);
+        } else {
+            DrawObesityParagraph(dc);
+        }
+    });
+    SetAccessibleDescription(sentence);
 }
 
 void CBmiDlg::OnBtnOk()

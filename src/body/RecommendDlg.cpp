@@ -8,23 +8,31 @@
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
+#include <string>
+
 namespace {
 
 // Below this index losing weight may do harm, for either sex.
 constexpr double kUnderweightBound = 18.5;
+constexpr char kUnderweightWarning[] = "귀하는 저체중에 해당되므로 체중 감량이 해로울 수 있습니다.";
+
+// The height, weight and age labels name their edits; the radio buttons carry their own texts.
+constexpr PageLabel kLabels[] = {{20, 10, "키", IDC_HEIGHT},     {190, 10, "cm"},
+                                 {245, 10, "몸무게", IDC_WEIGHT}, {400, 10, "kg"},
+                                 {20, 42, "만나이", IDC_AGE},     {245, 42, "성별"}};
 
 void DrawUnderweightWarning(CDC& dc)
 {
-    DrawTexts(dc, kResultRed, {{20, 112, "귀하는 저체중에 해당되므로 체중 감량이 해로울 수 있습니다."}});
+    DrawTexts(dc, kResultRed, {{20, 112, kUnderweightWarning}});
     DrawTexts(dc, kLabelColor,
               {{30, 137, "그럼에도 불구하고 체중을 꼭 빼야 할 사유가 있는 분은 전문가와의"},
                {30, 157, "상담을 통해 도움을 받으시기 바랍니다."}});
 }
 
-void DrawMinimumIntake(CDC& dc, double minKcal)
+void DrawMinimumIntake(CDC& dc, const std::string& sentence)
 {
     dc.SetTextColor(kResultRed);
-    dc.TextOut(20, 112, MinimumKcalSentence(minKcal));
+    dc.TextOut(20, 112, sentence);
     DrawTexts(dc, kLabelColor,
               {{30, 137, "본 계산기에서 제시하는 칼로리는 요요현상 없는 건강한 체중 조절을 위해"},
                {30, 157, "귀하가 섭취해야 할 최소칼로리입니다. 최소한 권장 칼로리 이상을 드시고"},
@@ -68,6 +76,8 @@ BOOL CRecommendDlg::OnInitDialog()
 {
     CPageDlg::OnInitDialog();
     m_btnOk.SetBitmapId(IDB_BTN_OK);
+    m_btnOk.SetAccessibleName("확인");
+    NameControlsByLabels(*this, kLabels);
     return TRUE;
 }
 
@@ -78,18 +88,21 @@ HBRUSH CRecommendDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CRecommendDlg::OnPaint()
 {
-    PaintPageFace(this, 3,
-                  {{20, 10, "키"}, {190, 10, "cm"}, {245, 10, "몸무게"}, {400, 10, "kg"}, {20, 42, "만나이"},
-                   {245, 42, "성별"}},
-                  [this](CDC& dc) {
-                      if (!(m_dBmi > 0)) { // a not-a-number index is not
-                          DrawBasalMetabolismParagraph(dc);
-                      } else if (m_dBmi < kUnderweightBound) {
-                          DrawUnderweightWarning(dc);
-                      } else {
-                          DrawMinimumIntake(dc, m_dMinKcal);
-                      }
-                  });
+    const bool result = m_dBmi > 0; // a not-a-number index is not
+    const bool underweight = result && m_dBmi < kUnderweightBound;
+    // The dark red sentence, which screen readers read as the page's description.
+    const std::string sentence =
+        !result ? std::string() : underweight ? kUnderweightWarning : MinimumKcalSentence(m_dMinKcal);
+    PaintPageFace(this, 3, kLabels, [&](CDC& dc) {
+        if (!result) {
+            DrawBasalMetabolismParagraph(dc);
+        } else if (underweight) {
+            DrawUnderweightWarning(dc);
+        } else {
+            DrawMinimumIntake(dc, sentence);
+        }
+    });
+    SetAccessibleDescription(sentence);
 }
 
 void CRecommendDlg::OnBtnOk()

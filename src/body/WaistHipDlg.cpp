@@ -15,6 +15,9 @@ constexpr BandControl kBandControls[] = {
     {IDC_FEMALE, kBandColorEven},     {IDC_HIP_INCH, kBandColorOdd},  {IDC_HIP_CM, kBandColorOdd},
 };
 
+// The waist and hip labels name their edits; the radio buttons carry their own texts.
+constexpr PageLabel kLabels[] = {{20, 10, "허리둘레", IDC_WAIST}, {20, 42, "엉덩이둘레", IDC_HIP}, {20, 74, "성별"}};
+
 void DrawAdviceParagraph(CDC& dc)
 {
     DrawTexts(dc, kHeadingRed, {{20, 135, "복부 비만을 해결하기 위해서는 어떻게 해야 할까요?"}});
@@ -81,6 +84,8 @@ BOOL CWaistHipDlg::OnInitDialog()
 {
     CPageDlg::OnInitDialog();
     m_btnOk.SetBitmapId(IDB_BTN_OK);
+    m_btnOk.SetAccessibleName("확인");
+    NameControlsByLabels(*this, kLabels);
     return TRUE;
 }
 
@@ -91,9 +96,9 @@ HBRUSH CWaistHipDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CWaistHipDlg::OnPaint()
 {
-    PaintPageFace(this, 4, {{20, 10, "허리둘레"}, {20, 42, "엉덩이둘레"}, {20, 74, "성별"}}, [this](CDC& dc) {
-        DrawVerdict(dc, JudgeWaistHip(m_dWaist, m_nWaistUnit, m_dHip, m_nHipUnit, m_nSex));
-    });
+    const WaistHipVerdict verdict = JudgeWaistHip(m_dWaist, m_nWaistUnit, m_dHip, m_nHipUnit, m_nSex);
+    PaintPageFace(this, 4, kLabels, [verdict](CDC& dc) { DrawVerdict(dc, verdict); });
+    SetAccessibleDescription(WaistHipSentence(verdict)); // empty while there is no input
 }
 
 void CWaistHipDlg::OnBtnOk()

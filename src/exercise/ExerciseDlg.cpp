@@ -11,6 +11,13 @@ namespace {
 
 constexpr COLORREF kSentenceColor = RGB(192, 0, 0); // dark red
 
+// The weight, exercise and minutes labels name their inputs.
+constexpr PageLabel kLabels[] = {{20, 10, "몸무게", IDC_WEIGHT},
+                                 {190, 10, "kg"},
+                                 {20, 42, "운동종목", IDC_EXERCISE},
+                                 {275, 42, "운동시간", IDC_MINUTES},
+                                 {435, 42, "분"}};
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CExerciseDlg, CPageDlg)
@@ -44,6 +51,9 @@ BOOL CExerciseDlg::OnInitDialog()
 {
     CPageDlg::OnInitDialog();
     m_btnOk.SetBitmapId(IDB_BTN_OK);
+    m_btnOk.SetAccessibleName("확인");
+    NameControlsByLabels(*this, kLabels);
+    m_listLog.SetAccessibleName("운동 기록"); // no label stands beside the log
     m_btnDelete.SetBitmapId(IDB_BTN_DELETE);
     m_btnDelete.SetWindowPos(&wndTop, 0, 0, 97, 20, SWP_NOMOVE | SWP_SHOWWINDOW); // one frame of its strip
 
@@ -66,12 +76,14 @@ void CExerciseDlg::AddExercise(std::unique_ptr<ExerciseRecord> record)
 
 void CExerciseDlg::OnPaint()
 {
-    PaintPageFace(this, 8, {{20, 10, "몸무게"}, {190, 10, "kg"}, {20, 42, "운동종목"}, {275, 42, "운동시간"}, {435, 42, "분"}},
-                  [this](CDC& dc) {
-                      DrawTexts(dc, kSentenceColor,
-                                {{20, 74, LastKcalSentence(m_dLastKcal).c_str()},
-                                 {20, 234, TotalKcalSentence(m_dTotalKcal).c_str()}});
-                  });
+    const std::string last = LastKcalSentence(m_dLastKcal);
+    const std::string total = TotalKcalSentence(m_dTotalKcal);
+    PaintPageFace(this, 8, kLabels, [&](CDC& dc) {
+        DrawTexts(dc, kSentenceColor, {{20, 74, last.c_str()}, {20, 234, total.c_str()}});
+    });
+    // Screen readers hear what the page shows: so a product of 0 or less, which no paint followed, is
+    // not heard before it is seen.
+    SetAccessibleDescription(last + " " + total);
 }
 
 void CExerciseDlg::OnBtnOk()

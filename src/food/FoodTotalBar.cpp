@@ -5,6 +5,8 @@
 #include "ui/PagePaint.h"
 #include "ui/SkinDraw.h"
 
+#include <string>
+
 namespace {
 
 constexpr COLORREF kSentenceColor = RGB(192, 0, 0);
@@ -54,8 +56,14 @@ void CFoodTotalBar::OnReset()
 
 void CFoodTotalBar::OnPaint()
 {
-    PaintPageFace(this, 0, {}, [this](CDC& dc) {
+    const std::string sentence = FormatTotalKcal(m_total);
+    PaintPageFace(this, 0, {}, [&](CDC& dc) {
         dc.SetTextColor(kSentenceColor);
-        dc.TextOut(100, 10, FormatTotalKcal(m_total));
+        dc.TextOut(100, 10, sentence);
     });
+    // The sentence is the food calculator's result: screen readers hear it on the bar and on the page.
+    SetAccessibleDescription(sentence);
+    if (m_pFoodView) {
+        m_pFoodView->SetAccessibleDescription(sentence);
+    }
 }

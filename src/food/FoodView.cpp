@@ -88,6 +88,22 @@ void CFoodView::DoDataExchange(CDataExchange* pDX)
     }
 }
 
+void CFoodView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    // The portion box adds the caption of its column in the header picture, so the two boxes of a
+    // row do not sound alike.
+    const CFoodCatalogue catalogue;
+    const std::array<CComboBox*, 16> dishes = DishBoxes();
+    const std::array<CComboBox*, 16> portions = PortionBoxes();
+    for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+        const std::string label(catalogue.CategoryLabel(row));
+        const auto index = static_cast<std::size_t>(row - CFoodCatalogue::kFirstRow);
+        dishes[index]->SetAccessibleName(label);
+        portions[index]->SetAccessibleName(label + " 분량");
+    }
+}
+
 void CFoodView::ResetSelections()
 {
     for (CComboBox* box : DishBoxes()) {

@@ -39,6 +39,8 @@ protected:
         m_cbDish8, m_cbDish7, m_cbDish6, m_cbDish5, m_cbDish4, m_cbDish3, m_cbDish2, m_cbDish1;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // Binds the boxes, then names each row's boxes by the row's label for screen readers.
+    void OnInitialUpdate() override;
     void PostNcDestroy() override;
     // Each repaints the whole page at the old position first, then scrolls as the base does.
     BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;

@@ -15,13 +15,13 @@ void DrawTexts(CDC& dc, COLORREF color, std::initializer_list<PlacedText> texts)
     }
 }
 
-void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> labels,
+void PaintPageFace(CWnd* page, int bandCount, std::span<const PageLabel> labels,
                    const std::function<void(CDC&)>& drawContent)
 {
     PaintPageFace(page, PageBands{0, bandCount, 0}, labels, drawContent);
 }
 
-void PaintPageFace(CWnd* page, const PageBands& bands, std::initializer_list<PlacedText> labels,
+void PaintPageFace(CWnd* page, const PageBands& bands, std::span<const PageLabel> labels,
                    const std::function<void(CDC&)>& drawContent)
 {
     CBufferedPaintDC dc(page);
@@ -33,7 +33,10 @@ void PaintPageFace(CWnd* page, const PageBands& bands, std::initializer_list<Pla
     dc.FillSolidRect(&client, kPageBackgroundColor);
     dc.SetBkMode(TRANSPARENT);
     DrawPageBands(dc, client, bands.first, bands.count, bands.yOffset);
-    DrawTexts(dc, kLabelColor, labels);
+    dc.SetTextColor(kLabelColor);
+    for (const PageLabel& label : labels) {
+        dc.TextOut(label.x, label.y, label.text);
+    }
     drawContent(dc);
 
     dc.SelectObject(previousFont);

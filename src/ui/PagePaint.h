@@ -3,10 +3,12 @@
 // font, a white fill, transparent text, the bands behind the input rows and the grey labels, then what
 // the page has to say at fixed places of its client area.
 
+#include "ui/PageLabels.h"
 #include "ui/platform/DC.h"
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 class CWnd;
 
@@ -32,8 +34,8 @@ struct PageBands {
 // of weight 400, fills the client area white, sets transparent text, fills the bands, draws `labels` in
 // kLabelColor, then lets `drawContent` draw on the same context; finally selects the previous font back
 // and deletes the page font.
-void PaintPageFace(CWnd* page, const PageBands& bands, std::initializer_list<PlacedText> labels,
+void PaintPageFace(CWnd* page, const PageBands& bands, std::span<const PageLabel> labels,
                    const std::function<void(CDC&)>& drawContent);
 // The same with `bandCount` bands from band 0, as the pages that do not scroll have them.
-void PaintPageFace(CWnd* page, int bandCount, std::initializer_list<PlacedText> labels,
+void PaintPageFace(CWnd* page, int bandCount, std::span<const PageLabel> labels,
                    const std::function<void(CDC&)>& drawContent);

@@ -1,0 +1,13 @@
+#include "ui/PageLabels.h"
+
+#include "ui/platform/Wnd.h"
+
+void NameControlsByLabels(CWnd& page, std::span<const PageLabel> labels)
+{
+    for (const PageLabel& label : labels) {
+        CWnd* control = label.control ? page.GetDlgItem(label.control) : nullptr;
+        if (control) {
+            control->SetAccessibleName(label.text);
+        }
+    }
+}
