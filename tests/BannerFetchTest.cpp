@@ -222,6 +222,53 @@ const ProxyCase kProxyCases[] = {
     {"banner.example", "https://proxy.lan:3128", "", std::nullopt}, // not a proxy we can speak to
 };
 
+// The local banner page: beside the program (the current directory) first, then the installed copy in
+// the data folder that the build places beside the program's folder (VINTORA_DATA_DIR_FROM_BINDIR).
+class LocalBannerPage : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_saved = fs::current_path();
+        m_root = fs::temp_directory_path() / ("vintora-local-banner-" + std::to_string(::getpid()));
+        fs::remove_all(m_root);
+        m_bin = m_root / "bin";
+        m_data = (m_bin / VINTORA_DATA_DIR_FROM_BINDIR).lexically_normal();
+        fs::create_directories(m_bin);
+        fs::create_directories(m_data);
+        fs::current_path(m_bin);
+    }
+    void TearDown() override
+    {
+        fs::current_path(m_saved);
+        fs::remove_all(m_root);
+    }
+    static void Put(const fs::path& file) { std::ofstream(file) << "<html></html>"; }
+
+    fs::path m_saved, m_root, m_bin, m_data;
+};
+
+TEST_F(LocalBannerPage, TheFileBesideTheProgramComesFirst)
+{
+    Put(m_bin / "Default.html");
+    Put(m_data / "Default.html");
+    EXPECT_EQ(LocalBannerPath(), (m_bin / "Default.html").string());
+}
+
+TEST_F(LocalBannerPage, AnInstalledProgramFindsItInItsDataFolder)
+{
+    Put(m_data / "Default.html");
+    fs::create_directory(m_bin / "Default.html"); // a folder of that name is no page
+    EXPECT_EQ(LocalBannerPath(), (m_data / "Default.html").string());
+}
+
+TEST_F(LocalBannerPage, WithoutAnyThePathBesideTheProgramStands)
+{
+    if (fs::exists(fs::path(VINTORA_DATA_INSTALL_DIR) / "Default.html")) {
+        GTEST_SKIP() << "a program is installed at " << VINTORA_DATA_INSTALL_DIR;
+    }
+    EXPECT_EQ(LocalBannerPath(), (m_bin / "Default.html").string());
+}
+
 TEST(Proxy, ComesFromHttpProxyUnlessNoProxyOrLoopbackSaysOtherwise)
 {
     for (const ProxyCase& c : kProxyCases) {

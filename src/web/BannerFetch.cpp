@@ -7,6 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
+
+// Set by the build: the installed data folder, relative to the executable's and absolute.
+#if !defined(VINTORA_DATA_DIR_FROM_BINDIR) || !defined(VINTORA_DATA_INSTALL_DIR)
+#error "the build names the installed data folder"
+#endif
 
 const std::string& BannerUrl()
 {
@@ -18,7 +24,11 @@ const std::string& BannerUrl()
     return *url;
 }
 
-std::string LocalBannerPath()
+namespace {
+
+constexpr char kLocalBannerFile[] = "Default.html";
+
+std::string CurrentDirectory()
 {
     std::string directory(516, '\0');
     DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
@@ -27,7 +37,38 @@ std::string LocalBannerPath()
         length = GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data());
     }
     directory.resize(length < directory.size() ? length : 0);
-    return directory + static_cast<char>(std::filesystem::path::preferred_separator) + "Default.html";
+    return directory;
+}
+
+bool IsFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+std::string LocalBannerPath()
+{
+    const std::string directory = CurrentDirectory();
+    const std::string beside =
+        directory + static_cast<char>(std::filesystem::path::preferred_separator) + kLocalBannerFile;
+    if (IsFile(beside)) {
+        return beside;
+    }
+    // An installed program keeps its data apart from the executable, in <datadir>/vintora: found from
+    // the program's directory, else where the build installed it.
+    const std::filesystem::path fromProgram = std::filesystem::path(directory) / VINTORA_DATA_DIR_FROM_BINDIR;
+    const std::string installed[] = {
+        (fromProgram / kLocalBannerFile).lexically_normal().string(),
+        (std::filesystem::path(VINTORA_DATA_INSTALL_DIR) / kLocalBannerFile).string(),
+    };
+    for (const std::string& path : installed) {
+        if (IsFile(path)) {
+            return path;
+        }
+    }
+    return beside;
 }
 
 bool FetchBanner(const std::string& url)

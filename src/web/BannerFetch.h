@@ -11,7 +11,9 @@
 const std::string& BannerUrl();
 
 // The local banner page: the current directory (the program's own, set at start) and "Default.html",
-// joined with the platform's separator.
+// joined with the platform's separator. When no such file is there, the installed copy in the data
+// folder (<datadir>/vintora, beside the program's <bindir>, else at its absolute install path) if it
+// exists; failing both, the path in the current directory all the same.
 std::string LocalBannerPath();
 
 // Fetches url into a file of its own in the temporary-files directory and removes the file again:
