@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever the build, the program or the tests need and is missing.
-# Usage: scripts/install-deps.sh [run|test]   (default: test, which is a superset of run)
+# Usage: scripts/install-deps.sh [run|test|package]   (default: test; each takes in run)
 set -euo pipefail
 
 # The banner strip's browser view is a plugin over Qt WebEngine; its helper process comes with
@@ -21,8 +21,16 @@ test_packages=(
   libxcb1-dev locales
 )
 
+# The Debian package (scripts/package.sh): its dependencies from dpkg-shlibdeps, checked by lintian
+# and appstreamcli.
+package_packages=(dpkg-dev file lintian appstream)
+
 wanted=("${run_packages[@]}")
-[ "${1:-test}" = run ] || wanted+=("${test_packages[@]}")
+case "${1:-test}" in
+  run) ;;
+  package) wanted+=("${package_packages[@]}") ;;
+  *) wanted+=("${test_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${wanted[@]}"; do
