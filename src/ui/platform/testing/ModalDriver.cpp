@@ -1,12 +1,14 @@
 #include "ui/platform/testing/ModalDriver.h"
 
 #include "ui/platform/testing/DriverParts.h"
+#include "ui/platform/WindowRegistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -39,6 +41,44 @@ void WhenModal(std::function<void()> script)
     timer->start(1);
 }
 
+struct ModalWatcher::Timer : QTimer {
+    QPointer<QWidget> answered;      // the last modal window answered
+    QPointer<QWidget> answeredPopup; // the last popup answered
+};
+
+ModalWatcher::ModalWatcher(std::function<void()> answer, std::function<bool()> answerPopup)
+    : m_timer(std::make_unique<Timer>())
+{
+    Timer* timer = m_timer.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer), answerPopup = std::move(answerPopup)] {
+        const QPointer<QWidget> popup = QApplication::activePopupWidget(); // the answer may delete it
+        if (popup && popup != timer->answeredPopup && answerPopup()) {
+            timer->answeredPopup = popup;
+            return;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == timer->answered || !modal->isVisible() || QApplication::activeWindow() != modal) {
+            return;
+        }
+        timer->answered = modal;
+        const QPointer<QWidget> outer = std::exchange(g_scriptModal, modal);
+        answer();
+        g_scriptModal = outer;
+    });
+    timer->start(1);
+}
+
+ModalWatcher::~ModalWatcher() = default;
+
+int EventLoopDepth() { return QThread::currentThread()->loopLevel(); }
+
+CWnd* ActiveModalWindow()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    layer::WindowRecord* rec = modal ? layer::FindByWidget(modal) : nullptr;
+    return rec ? rec->wnd : nullptr;
+}
+
 bool CloseModalIfStillOpen()
 {
     QWidget* modal = g_scriptModal;
@@ -61,11 +101,10 @@ bool IsActive(CWnd* window)
     return w && QApplication::activeWindow() == w->window();
 }
 
-bool PressFocusedKey(UINT vk, bool keypad)
+bool PressFocusedKey(UINT vk, bool keypad, bool shift, bool alt)
 {
-    QWindow* window = QGuiApplication::focusWindow();
     Qt::Key key = QtKey(vk);
-    if (!window || key == Qt::Key_unknown) {
+    if (!QGuiApplication::focusWindow() || key == Qt::Key_unknown) {
         return false;
     }
     Qt::KeyboardModifiers modifiers;
@@ -73,8 +112,31 @@ bool PressFocusedKey(UINT vk, bool keypad)
         modifiers |= Qt::KeypadModifier;
         key = vk == VK_RETURN ? Qt::Key_Enter : key;
     }
-    QTest::keyClick(window, key, modifiers);
+    if (shift) {
+        modifiers |= Qt::ShiftModifier;
+        key = vk == VK_TAB ? Qt::Key_Backtab : key; // as a keyboard reports Shift+Tab
+    }
+    if (alt) {
+        modifiers |= Qt::AltModifier;
+    }
+    // The press may close the window it went to (Alt+F4, Enter on a box): the release goes where the focus
+    // is then, as the keyboard's does.
+    const char ascii = QTest::keyToAscii(key);
+    const QString text = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
+    SendFocusedKey(QTest::Press, key, text, modifiers);
+    SendFocusedKey(QTest::Release, key, text, modifiers);
     return true;
+}
+
+void SendFocusedKey(QTest::KeyAction action, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
+{
+    // An open popup has the keyboard (a window system grabs it for the popup): the key goes to its focused
+    // widget directly. Through the popup's window instead, Qt 6.4 crashes when an Alt key closes a menu.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QTest::sendKeyEvent(action, popup->focusWidget() ? popup->focusWidget() : popup, key, text, modifiers);
+    } else if (QWindow* window = QGuiApplication::focusWindow()) {
+        QTest::sendKeyEvent(action, window, key, text, modifiers);
+    }
 }
 
 } // namespace uitest

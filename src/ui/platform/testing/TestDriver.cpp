@@ -43,7 +43,7 @@ QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget(
 
 // Pointer input goes to the widget's window as the desktop delivers it: the window finds the widget under
 // the pointer, sends enter and leave, and grabs the pointer while a button is held.
-enum class Pointer { Press, Release, Click, Move };
+enum class Pointer { Press, Release, Click, DoubleClick, Move };
 
 bool PointerAt(QWidget* widget, QPoint pos, Pointer action, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -62,6 +62,9 @@ bool PointerAt(QWidget* widget, QPoint pos, Pointer action, Qt::MouseButton butt
         break;
     case Pointer::Click:
         QTest::mouseClick(window, button, {}, at);
+        break;
+    case Pointer::DoubleClick:
+        QTest::mouseDClick(window, button, {}, at);
         break;
     case Pointer::Move:
         QTest::mouseMove(window, at);
@@ -182,6 +185,12 @@ bool RightClickAt(CWnd* window, CPoint clientPoint)
 {
     QWidget* w = WidgetOf(window, 0);
     return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Click, Qt::RightButton);
+}
+
+bool DoubleClickAt(CWnd* window, CPoint clientPoint)
+{
+    QWidget* w = WidgetOf(window, 0);
+    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::DoubleClick);
 }
 
 bool Press(CWnd* window, int id)

@@ -31,6 +31,7 @@ CRect ControlRect(CWnd* window, int id);
 bool Click(CWnd* window, int id);
 bool ClickAt(CWnd* window, CPoint clientPoint);
 bool RightClickAt(CWnd* window, CPoint clientPoint);
+bool DoubleClickAt(CWnd* window, CPoint clientPoint);
 bool Press(CWnd* window, int id);   // left button down at the centre, held
 bool Release(CWnd* window, int id); // left button up at the centre
 // Moves the pointer onto the control's centre / to a client point of the window.
@@ -57,6 +58,12 @@ bool Wheel(CWnd* window, CPoint clientPoint, int notches);
 // a composed text (Korean syllables).
 bool TypeKeys(CWnd* window, int id, const std::string& text);
 bool CommitInput(CWnd* window, int id, const std::string& text);
+// The same where the keyboard focus is now (ModalDriver.h's PressFocusedKey for keys without text).
+bool TypeFocusedKeys(const std::string& text);
+bool CommitFocusedInput(const std::string& text);
+// Puts the text on the clipboard and pastes it into the edit with Ctrl+V: the edit takes what its own
+// paste makes of it (a line break, a limit). Answers whether the edit took the focus and the keys.
+bool PasteText(CWnd* window, int id, const std::string& text);
 
 // Combo box: a click on the box opens its list; whether the open list shows a scroll bar.
 bool OpenComboList(CWnd* window, int id);
@@ -103,6 +110,33 @@ COLORREF PixelColor(CWnd* window, int x, int y);
 // pixels, so a logical pixel counts dpr × dpr times.
 int CountPixels(CWnd* window, const CRect& area, COLORREF color);
 bool SaveImage(CWnd* window, const std::string& path);
+
+// Windows on screen, as a person sees them. The shown child windows of a window (its controls and child
+// dialogs), in creation order; a descendant's rectangle in the client coordinates of a window of the same
+// top-level window (empty when either is missing); the open popup (a dropped list, a menu) in the window's
+// client coordinates, empty when none is open.
+std::vector<CWnd*> VisibleChildren(CWnd* window);
+CRect RectIn(CWnd* window, CWnd* descendant);
+CRect PopupRect(CWnd* window);
+// Restores a minimised top-level window as the desktop's task bar does, and waits until it is active.
+bool RestoreFromTaskbar(CWnd* window);
+// On the offscreen platform every window that is shown takes the activation, popups too, and nothing gives
+// it back when a popup closes in some ways (a double-click on a drop-down list): the keyboard then reaches
+// no window. A window system gives the activation back to the window under the popup. This does that for
+// the window when no popup is open and a closed popup is still active; answers whether it had to.
+bool ReturnActivationFromClosedPopup(CWnd* window);
+
+// While it lives, drops the warnings that a person's pointer and popups cause as a matter of course in long
+// runs: the test framework's about a pointer event outside its window (a drag out of the window, which keeps
+// the pointer while the button is held) and the offscreen platform's about raising windows and grabbing
+// the keyboard (every popup). Every other message passes as before.
+class QuietPointerWarnings {
+public:
+    QuietPointerWarnings();
+    ~QuietPointerWarnings();
+    QuietPointerWarnings(const QuietPointerWarnings&) = delete;
+    QuietPointerWarnings& operator=(const QuietPointerWarnings&) = delete;
+};
 
 // Menus: whether a popup menu is open, its entry texts, and choosing an entry by its text.
 bool IsMenuOpen();

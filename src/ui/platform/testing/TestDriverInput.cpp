@@ -3,10 +3,12 @@
 #include "ui/platform/testing/TestDriver.h"
 
 #include "ui/platform/HostWidgets.h"
+#include "ui/platform/testing/DriverParts.h"
 #include "ui/platform/WindowRegistry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -68,6 +70,45 @@ bool CommitInput(CWnd* window, int id, const std::string& text)
     event.setCommitString(QString::fromStdString(text));
     QApplication::sendEvent(w, &event);
     return true;
+}
+
+bool TypeFocusedKeys(const std::string& text)
+{
+    if (!QGuiApplication::focusWindow()) {
+        return false;
+    }
+    // Each key to where the focus is at that moment: a key may close the window it went to.
+    for (const QChar ch : QString::fromStdString(text)) {
+        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
+        SendFocusedKey(QTest::Press, key, QString(ch), Qt::NoModifier);
+        SendFocusedKey(QTest::Release, key, QString(ch), Qt::NoModifier);
+    }
+    return true;
+}
+
+bool CommitFocusedInput(const std::string& text)
+{
+    auto* w = qobject_cast<QWidget*>(QGuiApplication::focusObject());
+    if (!w || !w->testAttribute(Qt::WA_InputMethodEnabled)) {
+        return false;
+    }
+    QInputMethodEvent event;
+    event.setCommitString(QString::fromStdString(text));
+    QApplication::sendEvent(w, &event);
+    return true;
+}
+
+bool PasteText(CWnd* window, int id, const std::string& text)
+{
+    QWidget* w = ClientOf(window, id);
+    if (!w || !w->isVisible()) {
+        return false;
+    }
+    w->setFocus(Qt::OtherFocusReason);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier); // the whole entry is replaced
+    QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    return w->hasFocus();
 }
 
 bool OpenComboList(CWnd* window, int id)
