@@ -64,6 +64,28 @@ TEST(DdxParse, RealsAreFiniteDecimalNumbersWithOptionalPointAndExponent)
     }
 }
 
+TEST(DdxParse, FullWidthFormsReadAsTheCharactersMeant)
+{
+    // What a Korean input method types in its full-width mode: digits, sign, point, exponent and the
+    // ideographic space read as their ASCII forms; full-width letters are refused as letters are.
+    int i = 0;
+    double d = 0;
+    EXPECT_TRUE(ParseDdxInt("１７０", i));
+    EXPECT_EQ(i, 170);
+    EXPECT_TRUE(ParseDdxInt("\u3000－５\u3000", i));
+    EXPECT_EQ(i, -5);
+    EXPECT_TRUE(ParseDdxDouble("６０．５", d));
+    EXPECT_EQ(d, 60.5);
+    EXPECT_TRUE(ParseDdxDouble("１Ｅ３", d));
+    EXPECT_EQ(d, 1000.0);
+    for (const char* refused : {"ｎａｎ", "ｉｎｆ", "１７０ｃｍ", "１\xEF\xBC"}) {
+        EXPECT_FALSE(ParseDdxDouble(refused, d)) << refused;
+        EXPECT_FALSE(ParseDdxInt(refused, i)) << refused;
+    }
+    EXPECT_EQ(d, 1000.0);
+    EXPECT_EQ(i, -5);
+}
+
 TEST(DdxParse, AbsurdlyLongTextIsRefused)
 {
     int i = 1;

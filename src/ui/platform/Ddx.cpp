@@ -21,6 +21,31 @@ struct ExchangeStopped {};
 
 constexpr size_t kMaxEntryLength = 1000;
 
+// The full-width forms that a Korean input method gives in its full-width mode ("１７０", "６０．５",
+// the ideographic space) read as the characters a person meant: U+FF01–U+FF5E as ASCII '!'–'~', U+3000
+// as a blank. Other characters pass unchanged, so that they are refused as before.
+std::string FoldFullWidth(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0x81 && byte(2) <= 0xBF) {
+            folded += static_cast<char>(byte(2) - 0x60); // U+FF01–U+FF3F
+            i += 2;
+        } else if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBD && byte(2) >= 0x80 && byte(2) <= 0x9E) {
+            folded += static_cast<char>(byte(2) - 0x20); // U+FF40–U+FF5E
+            i += 2;
+        } else if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            folded += ' '; // U+3000
+            i += 2;
+        } else {
+            folded += text[i];
+        }
+    }
+    return folded;
+}
+
 std::string_view TrimBlanks(std::string_view s)
 {
     constexpr std::string_view blanks = " \t\r\n\f\v";
@@ -71,7 +96,8 @@ BOOL ParseDdxInt(const std::string& text, int& value)
     if (text.size() > kMaxEntryLength) {
         return FALSE;
     }
-    std::string_view s = TrimBlanks(text);
+    const std::string folded = FoldFullWidth(text);
+    std::string_view s = TrimBlanks(folded);
     if (!s.empty() && s.front() == '+') {
         s.remove_prefix(1);
     }
@@ -93,7 +119,8 @@ BOOL ParseDdxDouble(const std::string& text, double& value)
     if (text.size() > kMaxEntryLength) {
         return FALSE;
     }
-    std::string_view s = TrimBlanks(text);
+    const std::string folded = FoldFullWidth(text);
+    std::string_view s = TrimBlanks(folded);
     bool negative = false;
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
         negative = s.front() == '-';

@@ -5,8 +5,10 @@
 // its text selected and stops the exchange there: earlier members keep their new values, later ones
 // their old ones, and UpdateData answers FALSE.
 // Accepted: blanks around the number; an int is an optional sign and decimal digits within the signed
-// 32-bit range; a double a finite decimal number with optional point and exponent. Refused: empty text,
-// letters, "nan", "inf", hex forms, overflow ("1e999"), and text longer than 1000 characters.
+// 32-bit range; a double a finite decimal number with optional point and exponent, a number too small for
+// a double ("1e-999") reading as 0. Full-width characters (a Korean input method's "１７０", the ideographic
+// space) read as their ASCII forms. Refused: empty text, letters, "nan", "inf", hex forms, overflow
+// ("1e999"), anything after the number ("170cm", a second line), and text of more than 1000 bytes.
 // Writing: int as "%d"; double as "%.15g".
 
 #include "ui/platform/Types.h"
