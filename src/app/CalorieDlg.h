@@ -75,6 +75,7 @@ protected:
     afx_msg void OnMinimize();
 
     CWnd* PageWindowOf(PageId page) const;
+    CMenuButton& MenuButtonOf(PageId page);
 
     DECLARE_MESSAGE_MAP()
 
@@ -82,6 +83,5 @@ private:
     void CreatePage(CDialog* page, UINT nIDTemplate);
     // Applies the effects of a click on the page's menu button, in order.
     void SwitchTo(PageId page);
-    CMenuButton& MenuButtonOf(PageId page);
     void PaintIcon();
 };

@@ -28,6 +28,8 @@ public:
     void ResetAll();
     // Hands the total of the rows to the total bar.
     void UpdateTotal();
+    // The sixteen row values, as the page shows them.
+    const CFoodTally& Tally() const { return m_tally; }
 
 protected:
     CFoodTally m_tally; // the sixteen row values

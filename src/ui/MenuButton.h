@@ -10,6 +10,7 @@ class CMenuButton : public CTrackingButton {
 public:
     // Stores the flag as 1 or 0 and repaints at once if the window exists.
     void SetSelected(BOOL bSelected);
+    BOOL GetSelected() const { return m_bSelected; }
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
