@@ -18,7 +18,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick
-  libxcb1-dev locales
+  libxcb1-dev libxcb-damage0-dev locales
 )
 
 # The Debian package (scripts/package.sh): its dependencies from dpkg-shlibdeps, checked by lintian
