@@ -21,8 +21,8 @@ QImage Load(int id, int scale)
     const ImageResource* bitmap = FindBitmapResource(id);
     if (bitmap == nullptr)
         return {};
-    const auto bytes = scale == 2 ? bitmap->png2x : bitmap->png;
-    return QImage::fromData(bytes.data(), int(bytes.size()), "PNG").convertToFormat(QImage::Format_RGB32);
+    const PixelImage& picture = scale == 2 ? bitmap->image2x : bitmap->image;
+    return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4, QImage::Format_RGB32);
 }
 
 QColor Pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }

@@ -1,5 +1,5 @@
 // The compiled resources: every picture the program draws is there with the size its button or
-// place needs, as an intact PNG, and the strings read exactly.
+// place needs, whole, and the strings read exactly.
 
 #include "res/Resource.h"
 #include "ui/platform/Resources.h"
@@ -8,48 +8,38 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <ostream>
-#include <span>
 #include <string_view>
 
 namespace {
 
-struct PngHeader {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    int colourType = -1; // 2: RGB, 6: RGB with alpha
-};
-
-std::uint32_t BigEndian32(std::span<const unsigned char> bytes, std::size_t at)
+// The alpha of pixel (x, y): pixels are 0xAARRGGBB words in the machine's byte order.
+unsigned Alpha(const PixelImage& image, int x, int y)
 {
-    return std::uint32_t(bytes[at]) << 24 | std::uint32_t(bytes[at + 1]) << 16 | std::uint32_t(bytes[at + 2]) << 8 |
-           std::uint32_t(bytes[at + 3]);
+    std::uint32_t word = 0;
+    std::memcpy(&word, image.pixels.data() + (std::size_t(y) * image.width + x) * 4, sizeof word);
+    return word >> 24;
 }
 
-// Checks the signature, a leading IHDR chunk and a closing IEND chunk (so a cut-off copy fails),
-// and reads the header.
-::testing::AssertionResult ReadPng(std::span<const unsigned char> png, PngHeader& header)
+// Every pixel is there (so a cut-off copy fails) and, for a bitmap, opaque.
+::testing::AssertionResult IsWhole(const PixelImage& image, int width, int height, bool opaque)
 {
-    constexpr std::array<unsigned char, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    constexpr std::array<unsigned char, 12> kIend{0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
-    if (png.size() < 8 + 25 + 12)
-        return ::testing::AssertionFailure() << "only " << png.size() << " bytes";
-    if (!std::equal(kSignature.begin(), kSignature.end(), png.begin()))
-        return ::testing::AssertionFailure() << "no PNG signature";
-    if (BigEndian32(png, 8) != 13 || std::string_view(reinterpret_cast<const char*>(&png[12]), 4) != "IHDR")
-        return ::testing::AssertionFailure() << "first chunk is not a 13-byte IHDR";
-    if (!std::equal(kIend.begin(), kIend.end(), png.end() - kIend.size()))
-        return ::testing::AssertionFailure() << "does not end with IEND";
-    header.width = BigEndian32(png, 16);
-    header.height = BigEndian32(png, 20);
-    header.colourType = png[25];
+    if (image.width != width || image.height != height)
+        return ::testing::AssertionFailure() << image.width << " x " << image.height << ", not " << width << " x " << height;
+    if (image.pixels.size() != std::size_t(width) * height * 4)
+        return ::testing::AssertionFailure() << image.pixels.size() << " bytes of pixels";
+    for (int y = 0; opaque && y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (Alpha(image, x, y) != 255)
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is not opaque";
     return ::testing::AssertionSuccess();
 }
 
 struct BitmapCase {
     int id;
-    std::uint32_t width;
-    std::uint32_t height;
+    int width;
+    int height;
 };
 
 // Every bitmap the program draws, with its size at 1x.
@@ -80,25 +70,15 @@ void PrintTo(const BitmapCase& bitmap, std::ostream* out)
 
 class BitmapTest : public ::testing::TestWithParam<BitmapCase> {};
 
-TEST_P(BitmapTest, IsAnOpaquePngOfItsSizeAtOneAndTwoTimes)
+TEST_P(BitmapTest, IsAnOpaquePictureOfItsSizeAtOneAndTwoTimes)
 {
     const BitmapCase& expected = GetParam();
     const ImageResource* bitmap = FindBitmapResource(expected.id);
     ASSERT_NE(bitmap, nullptr);
     EXPECT_EQ(bitmap->id, expected.id);
-
-    PngHeader normal;
-    ASSERT_TRUE(ReadPng(bitmap->png, normal));
-    EXPECT_EQ(normal.width, expected.width);
-    EXPECT_EQ(normal.height, expected.height);
     // Bitmaps are drawn by plain copy: they carry no transparency.
-    EXPECT_EQ(normal.colourType, 2);
-
-    PngHeader doubled;
-    ASSERT_TRUE(ReadPng(bitmap->png2x, doubled));
-    EXPECT_EQ(doubled.width, 2 * expected.width);
-    EXPECT_EQ(doubled.height, 2 * expected.height);
-    EXPECT_EQ(doubled.colourType, 2);
+    EXPECT_TRUE(IsWhole(bitmap->image, expected.width, expected.height, true));
+    EXPECT_TRUE(IsWhole(bitmap->image2x, 2 * expected.width, 2 * expected.height, true));
 }
 
 INSTANTIATE_TEST_SUITE_P(ProgramBitmaps, BitmapTest, ::testing::ValuesIn(kBitmaps),
@@ -116,24 +96,22 @@ TEST(BitmapLookup, EveryBitmapHasItsOwnPicture)
     // A table that pointed two ids at the same bytes would show the wrong picture.
     for (std::size_t i = 0; i < kBitmaps.size(); ++i)
         for (std::size_t j = i + 1; j < kBitmaps.size(); ++j) {
-            const auto a = FindBitmapResource(kBitmaps[i].id)->png;
-            const auto b = FindBitmapResource(kBitmaps[j].id)->png;
+            const auto a = FindBitmapResource(kBitmaps[i].id)->image.pixels;
+            const auto b = FindBitmapResource(kBitmaps[j].id)->image.pixels;
             EXPECT_FALSE(std::ranges::equal(a, b)) << kBitmaps[i].id << " and " << kBitmaps[j].id;
         }
 }
 
 TEST(IconLookup, ProgramIconComesInEverySizeSmallestFirst)
 {
-    constexpr std::array<std::uint32_t, 7> kSizes{16, 24, 32, 48, 64, 128, 256};
+    constexpr std::array<int, 7> kSizes{16, 24, 32, 48, 64, 128, 256};
     const auto images = IconImages(IDI_MAINFRAME);
     ASSERT_EQ(images.size(), kSizes.size());
     for (std::size_t i = 0; i < kSizes.size(); ++i) {
-        PngHeader header;
-        ASSERT_TRUE(ReadPng(images[i].png, header)) << kSizes[i];
         EXPECT_EQ(images[i].id, IDI_MAINFRAME);
-        EXPECT_EQ(header.width, kSizes[i]);
-        EXPECT_EQ(header.height, kSizes[i]);
-        EXPECT_EQ(header.colourType, 6) << "an icon keeps its transparent corners";
+        ASSERT_TRUE(IsWhole(images[i].image, kSizes[i], kSizes[i], false)) << kSizes[i];
+        EXPECT_EQ(Alpha(images[i].image, 0, 0), 0u) << "an icon keeps its transparent corners";
+        EXPECT_EQ(Alpha(images[i].image, kSizes[i] / 2, kSizes[i] / 2), 255u) << kSizes[i];
     }
 }
 
@@ -141,10 +119,8 @@ TEST(IconLookup, FindIconGivesTheLargestImage)
 {
     const ImageResource* icon = FindIconResource(IDI_MAINFRAME);
     ASSERT_NE(icon, nullptr);
-    PngHeader header;
-    ASSERT_TRUE(ReadPng(icon->png, header));
-    EXPECT_EQ(header.width, 256u);
-    EXPECT_EQ(header.height, 256u);
+    EXPECT_EQ(icon->image.width, 256);
+    EXPECT_EQ(icon->image.height, 256);
 }
 
 TEST(IconLookup, UnknownIconFindsNothing)

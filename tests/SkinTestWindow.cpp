@@ -60,8 +60,8 @@ const QImage& ResourceImage(int id)
     if (it == cache.end()) {
         QImage image;
         if (const ImageResource* res = FindBitmapResource(id)) {
-            image = QImage::fromData(res->png.data(), static_cast<int>(res->png.size()), "PNG")
-                        .convertToFormat(QImage::Format_RGB32);
+            image = QImage(res->image.pixels.data(), res->image.width, res->image.height, res->image.width * 4,
+                           QImage::Format_RGB32);
         }
         it = cache.emplace(id, std::move(image)).first;
     }

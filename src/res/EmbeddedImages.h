@@ -1,5 +1,5 @@
 #pragma once
-// The PNG files of this folder as compiled data. Defined by the source that EmbedImages.cmake
+// The PNG files of this folder as compiled pixels. Defined by the source that vintora_image_baker
 // writes into the build folder; read only through the lookups of ImageResources.cpp.
 
 #include "ui/platform/Resources.h"

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 #include <unordered_set>
 
 namespace layer {
@@ -140,30 +139,24 @@ qreal ScreenPixelRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
+QImage ImageOfPixels(const PixelImage& picture, QImage::Format format)
+{
+    if (picture.pixels.size() != std::size_t(picture.width) * std::size_t(picture.height) * 4) {
+        return {};
+    }
+    // Drawn straight from the executable's pixels; a copy that someone draws on gets its own.
+    return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4, format);
+}
+
 QImage LoadResourceImage(int id, qreal dpr)
 {
     const ImageResource* res = FindBitmapResource(id);
     if (!res) {
         return {};
     }
-    const bool useDouble = dpr > 1.0 && !res->png2x.empty();
-    // Each picture is decoded once: the buttons load their strip on every paint. The images share
-    // their pixels until someone draws on a copy, which then gets its own.
-    static std::mutex mutex;
-    static std::map<std::pair<int, bool>, QImage> decoded;
-    const std::lock_guard<std::mutex> lock(mutex);
-    const auto found = decoded.find({id, useDouble});
-    if (found != decoded.end()) {
-        return found->second;
-    }
-    const auto bytes = useDouble ? res->png2x : res->png;
-    QImage image;
-    if (!image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "PNG")) {
-        return {};
-    }
-    image = image.convertToFormat(QImage::Format_RGB32);
+    const bool useDouble = dpr > 1.0 && !res->image2x.pixels.empty();
+    QImage image = ImageOfPixels(useDouble ? res->image2x : res->image, QImage::Format_RGB32);
     image.setDevicePixelRatio(useDouble ? 2.0 : 1.0);
-    decoded.emplace(std::pair{id, useDouble}, image);
     return image;
 }
 
@@ -220,9 +213,9 @@ HICON IconFromResource(int id)
     }
     auto* icon = new IconObject();
     for (const ImageResource& image : images) {
-        QPixmap pixmap;
-        if (pixmap.loadFromData(image.png.data(), static_cast<int>(image.png.size()), "PNG")) {
-            icon->icon.addPixmap(pixmap);
+        const QImage pixels = ImageOfPixels(image.image, QImage::Format_ARGB32_Premultiplied);
+        if (!pixels.isNull()) {
+            icon->icon.addPixmap(QPixmap::fromImage(pixels));
         }
     }
     icon->pixmap = icon->icon.pixmap(QSize(32, 32), ScreenPixelRatio());

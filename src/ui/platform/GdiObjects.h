@@ -3,6 +3,7 @@
 // fonts (QFont with the LOGFONT they came from), brushes (a colour), icons and cursors.
 
 #include "ui/platform/Gdi.h"
+#include "ui/platform/Resources.h"
 
 #include <QColor>
 #include <QFont>
@@ -58,6 +59,8 @@ BrushObject* AsBrush(const void* handle);
 QImage NewImage(int w, int h, qreal dpr);
 // The screen's device-pixel ratio (1 on the offscreen platform unless asked otherwise).
 qreal ScreenPixelRatio();
+// A compiled picture as an image over its pixels (no copy); null when its size and pixels disagree.
+QImage ImageOfPixels(const PixelImage& picture, QImage::Format format);
 // A picture from the program's bitmap resources; the 2x picture when dpr > 1 and there is one.
 QImage LoadResourceImage(int id, qreal dpr);
 

@@ -5,11 +5,19 @@
 #include <span>
 #include <string_view>
 
-// One picture resource: PNG bytes at 1x and, where the artwork has one, at 2x for high-DPI screens.
+// One picture, ready to draw: 32-bit pixels 0xAARRGGBB in the machine's byte order (bitmaps opaque,
+// icons premultiplied), rows top to bottom without padding, width × height × 4 bytes.
+struct PixelImage {
+    int width = 0;
+    int height = 0;
+    std::span<const unsigned char> pixels; // empty when there is no such picture
+};
+
+// One picture resource: at 1x and, where the artwork has one, at 2x for high-DPI screens.
 struct ImageResource {
     int id;
-    std::span<const unsigned char> png;
-    std::span<const unsigned char> png2x; // empty when there is no 2x picture
+    PixelImage image;
+    PixelImage image2x; // no pixels when there is no 2x picture
 };
 
 // Bitmap resource `id`, or nullptr when the program has none with that id.
