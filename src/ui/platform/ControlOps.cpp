@@ -91,13 +91,20 @@ int ComboAdd(HWND hwnd, const std::string& text)
     if (!box->sorted) {
         return ComboInsert(hwnd, box->count(), text);
     }
-    // After the entries that sort before it or equal it, by Korean collation without case.
+    // After the entries that sort before it or equal it, by Korean collation without case; the entries
+    // are in that order already, so the place is found by halving.
     const QString item = QString::fromStdString(text);
-    int index = 0;
-    while (index < box->count() && KoreanCollator().compare(box->itemText(index), item) <= 0) {
-        ++index;
+    int first = 0;
+    for (int count = box->count(); count > 0;) {
+        const int half = count / 2;
+        if (KoreanCollator().compare(box->itemText(first + half), item) <= 0) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
     }
-    return ComboInsert(hwnd, index, text);
+    return ComboInsert(hwnd, first, text);
 }
 
 int ComboSetCurSel(HWND hwnd, int index)

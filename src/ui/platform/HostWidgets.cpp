@@ -312,6 +312,27 @@ ListHost::ListHost(QWidget* parent) : ControlHost<QTableView>(parent), m_model(n
     setTabKeyNavigation(false);
 }
 
+// The header's height and the scroll bars are worked out when the list comes on the screen: for a
+// list on a hidden page, measuring the header's captions (in a bold face that nothing else uses) at
+// each inserted column would only delay the program's first frame.
+void ListHost::updateGeometries()
+{
+    if (!isVisible()) {
+        m_geometriesPending = true;
+        return;
+    }
+    m_geometriesPending = false;
+    ControlHost<QTableView>::updateGeometries();
+}
+
+void ListHost::showEvent(QShowEvent* e)
+{
+    if (m_geometriesPending) {
+        updateGeometries();
+    }
+    ControlHost<QTableView>::showEvent(e);
+}
+
 QRect ListHost::CheckRect(int row)
 {
     const QModelIndex index = m_model->index(row, 0);

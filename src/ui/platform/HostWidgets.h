@@ -138,11 +138,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void updateGeometries() override; // put off while the list is not on the screen
+    void showEvent(QShowEvent* e) override;
 
 private:
     void ToggleCheck(int row);
 
     ListModel* m_model;
+    bool m_geometriesPending = false;
 };
 
 // Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
