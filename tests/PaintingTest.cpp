@@ -10,6 +10,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -208,6 +209,65 @@ TEST_F(Painting, TheRecorderKeepsEachTextWithItsPlaceColourAndFont)
         EXPECT_EQ(inner.Entries().size(), 1u);
     }
     EXPECT_EQ(recorder.Entries().size(), 1u);
+}
+
+// A window with a drop-down: its own repaints leave the control's pixels alone (only RDW_ALLCHILDREN
+// repaints under it), and a control repainting itself is no uncover of the window.
+
+constexpr int kBox = 1001;
+constexpr std::string_view kBoxItems[] = {"쌀밥", "김밥"};
+constexpr DialogControl kBoxControls[] = {
+    DialogControl{kBox, "ComboBox", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 20, 10, 60, 60, "", kBoxItems},
+};
+constexpr DialogTemplate kBoxTemplate{5, WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 120, 60, "", "굴림", 9, kBoxControls};
+
+class PaintingUnderControls : public ::testing::Test {
+protected:
+    CPaintDlg m_dlg;
+    CRect m_box;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dlg.CreateIndirect(kBoxTemplate));
+        ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
+        ASSERT_TRUE(uitest::WaitUntil([&] { return !m_dlg.log.empty(); }));
+        m_box = uitest::ControlRect(&m_dlg, kBox);
+        ASSERT_FALSE(m_box.IsRectEmpty());
+    }
+    // The box's whole picture, pixel by pixel.
+    std::vector<COLORREF> BoxPixels()
+    {
+        std::vector<COLORREF> pixels;
+        for (int y = m_box.top; y < m_box.bottom; ++y) {
+            for (int x = m_box.left; x < m_box.right; ++x) {
+                pixels.push_back(uitest::PixelColor(&m_dlg, x, y));
+            }
+        }
+        return pixels;
+    }
+};
+
+TEST_F(PaintingUnderControls, TheWindowsOwnRepaintLeavesItsControlsAsTheyWere)
+{
+    const std::vector<COLORREF> before = BoxPixels();
+    m_dlg.fill = RGB(0, 0, 250);
+    m_dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(uitest::PixelColor(&m_dlg, m_box.right + 4, m_box.top), RGB(0, 0, 250)) << "beside the box: repainted";
+    EXPECT_EQ(BoxPixels(), before) << "the box: as it was";
+    EXPECT_EQ(m_dlg.lastPaintRect, CRect(0, 0, 210, 90)) << "the page still paints all of its face";
+
+    // With its children, the window is repainted under the box too: the box's rounded corners show the
+    // new colour through.
+    m_dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_NE(BoxPixels(), before);
+}
+
+TEST_F(PaintingUnderControls, AControlThatRepaintsItselfMakesTheWindowPaintWithoutErasing)
+{
+    m_dlg.log.clear();
+    m_dlg.GetDlgItem(kBox)->SendMessage(CB_SETCURSEL, 1); // the box repaints itself, later
+    m_dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(m_dlg.log, std::vector<std::string>{"paint"});
+    EXPECT_EQ(uitest::Text(&m_dlg, kBox), "김밥");
 }
 
 // Drawing contexts on their own.

@@ -41,9 +41,12 @@ void WindowHost::paintEvent(QPaintEvent* e)
         painter.fillRect(e->rect(), Qt::white);
         return;
     }
-    // A paint beyond what the program invalidated is an uncover or a first show: it erases.
+    // A paint beyond what the program invalidated is an uncover or a first show: it erases; not so the
+    // paint under a control that repaints itself.
     const QRegion region = e->region();
-    PaintSession session{&painter, e->rect(), rec->erasePending || !(region - rec->requested).isEmpty()};
+    const QRegion beyond = region - rec->requested;
+    const bool uncover = !beyond.isEmpty() && !rec->controls.Covers(this, beyond);
+    PaintSession session{&painter, e->rect(), rec->erasePending || uncover};
     rec->erasePending = false;
     rec->requested -= region;
     PaintSession* outer = std::exchange(rec->paint, &session);

@@ -2,6 +2,7 @@
 // The layer's record of every window: handle → object, host widgets and per-window state. Handles are
 // never reused, so a message posted to a window that is gone finds no record and is dropped.
 
+#include "ui/platform/ControlCover.h"
 #include "ui/platform/Wnd.h"
 
 #include <QPointer>
@@ -57,6 +58,7 @@ struct WindowRecord {
     // Painting
     bool erasePending = true;  // the next paint erases first (first show, uncover, RDW_ERASE)
     QRegion requested;         // invalidated by the program; a paint beyond it is an uncover
+    ControlCover controls;     // what the window's controls paint themselves
     PaintSession* paint = nullptr;
 
     // Whether the window system reports the top-level window minimised: a minimise that the program asked for

@@ -16,8 +16,13 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, void*, UINT flags)
         return FALSE;
     }
     QWidget* client = rec->client;
-    const QRect area = lpRectUpdate ? layer::ToQRect(*lpRectUpdate).intersected(client->rect()) : client->rect();
-    if (flags & RDW_INVALIDATE) {
+    QRegion area = lpRectUpdate ? layer::ToQRect(*lpRectUpdate).intersected(client->rect()) : client->rect();
+    // The window's controls keep their pixels unless the caller asks for its children too: repainting
+    // the drop-downs under each repaint of a page only cost time.
+    if (!(flags & RDW_ALLCHILDREN)) {
+        area -= rec->controls.Of(client);
+    }
+    if ((flags & RDW_INVALIDATE) && !area.isEmpty()) {
         rec->requested += area;
         if (flags & RDW_ERASE) {
             rec->erasePending = true;
