@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <clocale>
+#include <future>
 #include <mutex>
 
 namespace layer {
@@ -56,8 +57,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 
 Application::~Application()
 {
-    const std::lock_guard lock(Gate().mutex);
-    Gate().app = nullptr;
+    {
+        const std::lock_guard lock(Gate().mutex);
+        Gate().app = nullptr;
+    }
+    if (m_fontReader.joinable()) {
+        m_fontReader.join();
+    }
 }
 
 bool PostToApplication(std::function<void()> task)
@@ -92,7 +98,18 @@ std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offs
     if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The installed fonts are read on another processor while the program starts: reading them is a
+    // good part of the start-up, and no window needs them before its first text. The font configuration
+    // needs no application; the fonts' list and what stands in for missing letters wait for it.
+    std::promise<void> made;
+    std::thread fontReader([ready = made.get_future()] {
+        ReadFontConfiguration();
+        ready.wait();
+        PrepareFonts();
+    });
     auto app = std::make_unique<Application>(argc, argv);
+    made.set_value();
+    app->m_fontReader = std::move(fontReader);
     QApplication::setStyle(new LayerStyle);
     QApplication::setFont(DialogFont());
     QApplication::setQuitOnLastWindowClosed(false); // the program's modal loops decide when it ends

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace layer {
 
@@ -14,6 +15,10 @@ public:
     Application(int& argc, char** argv);
     ~Application() override; // first of all, refuses tasks from other threads
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    friend std::unique_ptr<Application> CreateApplication(int&, char**, bool);
+    std::thread m_fontReader; // see CreateApplication
 };
 
 // offscreen: render without a display (sets QT_QPA_PLATFORM=offscreen when it is not set).

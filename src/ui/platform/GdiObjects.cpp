@@ -7,6 +7,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#ifdef VINTORA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include <algorithm>
 #include <map>
 #include <unordered_set>
@@ -27,19 +31,12 @@ T* Track(T* object)
     return object;
 }
 
+// The Korean sans serif faces in the order of preference; the font matching takes the first one that
+// is installed. Naming them does not read the installed fonts, so the first windows can be built while
+// that reading is still going on (PrepareFonts).
 const QStringList& KoreanFamilies()
 {
-    static const QStringList families = [] {
-        const QStringList wanted{"Baekmuk Gulim", "NanumGothic", "Noto Sans CJK KR"};
-        const QStringList installed = QFontDatabase::families();
-        QStringList found;
-        for (const QString& f : wanted) {
-            if (installed.contains(f, Qt::CaseInsensitive)) {
-                found << f;
-            }
-        }
-        return found.isEmpty() ? wanted : found;
-    }();
+    static const QStringList families{"Baekmuk Gulim", "NanumGothic", "Noto Sans CJK KR"};
     return families;
 }
 
@@ -51,7 +48,7 @@ bool HasBoldFace(const QString& family)
     });
 }
 
-// The same families with those that ship a real bold face first: emboldening Gulim's outlines
+// The same families with those installed with a real bold face first: emboldening Gulim's outlines
 // smears its 12-pixel glyphs into one another, so bold text takes a drawn bold face when one exists.
 const QStringList& KoreanBoldFamilies()
 {
@@ -199,6 +196,25 @@ LOGFONT DialogLogFont(int points)
 }
 
 QFont DialogFont(int points) { return FontFromLogFont(DialogLogFont(points)); }
+
+void ReadFontConfiguration()
+{
+#ifdef VINTORA_HAVE_FONTCONFIG
+    FcInit(); // what Qt's font database asks first; done once per program
+#endif
+}
+
+void PrepareFonts()
+{
+    KoreanBoldFamilies(); // reads the installed fonts
+    // Measuring Korean text in the plain and the bold dialog face finds the faces that stand in for
+    // missing letters; the font matching keeps those lists for every thread.
+    LOGFONT bold = DialogLogFont();
+    bold.lfWeight = FW_BOLD;
+    for (const QFont& font : {DialogFont(), FontFromLogFont(bold)}) {
+        QFontMetrics(font).horizontalAdvance(QStringLiteral("칼로리 Kcal"));
+    }
+}
 
 HICON IconFromResource(int id)
 {
