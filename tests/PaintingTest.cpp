@@ -23,6 +23,7 @@ public:
     CPaintDlg() : CDialog(kTemplate) {}
     std::vector<std::string> log;
     CRect lastPaintRect;
+    CRect updateRectInPaint; // what GetUpdateRect says before BeginPaint
     COLORREF fill = RGB(10, 200, 10);
     BOOL eraseAnswer = 1;
     BOOL lastFErase = -1;
@@ -39,6 +40,7 @@ public:
     afx_msg void OnPaint()
     {
         log.push_back(IsIconic() ? "paint minimised" : "paint");
+        GetUpdateRect(&updateRectInPaint);
         CPaintDC dc(this);
         lastPaintRect = dc.m_ps.rcPaint;
         lastFErase = dc.m_ps.fErase;
@@ -124,6 +126,19 @@ TEST_F(Painting, ThePaintRecordHoldsTheInvalidRectangleAndOnlyItReachesTheScreen
     EXPECT_EQ(uitest::PixelColor(&m_dlg, 59, 49), RGB(0, 0, 250));
     EXPECT_EQ(uitest::PixelColor(&m_dlg, 60, 50), RGB(10, 200, 10)) << "outside: the earlier picture";
     EXPECT_EQ(uitest::PixelColor(&m_dlg, 100, 80), RGB(10, 200, 10));
+}
+
+TEST_F(Painting, TheUpdateRectangleIsWhatIsLeftToPaintUntilThePaintBegins)
+{
+    const CRect part(10, 10, 40, 30);
+    m_dlg.InvalidateRect(&part, FALSE);
+    CRect pending;
+    EXPECT_TRUE(m_dlg.GetUpdateRect(&pending));
+    EXPECT_EQ(pending, part);
+    m_dlg.UpdateWindow();
+    EXPECT_EQ(m_dlg.updateRectInPaint, part);
+    EXPECT_FALSE(m_dlg.GetUpdateRect(&pending));
+    EXPECT_TRUE(pending.IsRectEmpty());
 }
 
 TEST_F(Painting, ThePaintRecordSaysWhetherTheEraseWasLeftUndone)

@@ -78,12 +78,23 @@ void CExerciseDlg::OnPaint()
 {
     const std::string last = LastKcalSentence(m_dLastKcal);
     const std::string total = TotalKcalSentence(m_dTotalKcal);
+    CRect update;
+    GetUpdateRect(&update);
+    bool sentencesPainted = false;
     PaintPageFace(this, 8, kLabels, [&](CDC& dc) {
         DrawTexts(dc, kSentenceColor, {{20, 74, last.c_str()}, {20, 234, total.c_str()}});
+        const CSize lastSize = dc.GetTextExtent(last);
+        const CSize totalSize = dc.GetTextExtent(total);
+        const CRect lastRect(20, 74, 20 + lastSize.cx, 74 + lastSize.cy);
+        const CRect totalRect(20, 234, 20 + totalSize.cx, 234 + totalSize.cy);
+        sentencesPainted = !(update & lastRect).IsRectEmpty() || !(update & totalRect).IsRectEmpty();
     });
     // Screen readers hear what the page shows: so a product of 0 or less, which no paint followed, is
-    // not heard before it is seen.
-    SetAccessibleDescription(last + " " + total);
+    // not heard before it is seen, also when the page paints only beneath its OK button as the button
+    // shows the pointer resting on it.
+    if (sentencesPainted) {
+        SetAccessibleDescription(last + " " + total);
+    }
 }
 
 void CExerciseDlg::OnBtnOk()

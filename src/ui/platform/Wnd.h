@@ -139,6 +139,9 @@ public:
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void UpdateWindow();
+    // The smallest rectangle around what is still to be painted: in a WM_PAINT, the paint's rectangle until
+    // BeginPaint takes it; elsewhere what was invalidated. FALSE when that is empty.
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     // Only inside WM_PAINT: the paint context and, in the record, the rectangle to paint.
     CDC* BeginPaint(PAINTSTRUCT* lpPaint);
     void EndPaint(const PAINTSTRUCT* lpPaint);

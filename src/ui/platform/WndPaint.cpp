@@ -44,6 +44,21 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 
 void CWnd::UpdateWindow() { RedrawWindow(nullptr, nullptr, RDW_UPDATENOW); }
 
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL)
+{
+    const WindowRecord* rec = Find(m_hWnd);
+    QRect r;
+    if (rec && rec->paint) {
+        r = rec->paint->beginCount == 0 ? rec->paint->rect : QRect();
+    } else if (rec) {
+        r = rec->requested.boundingRect();
+    }
+    if (lpRect) {
+        *lpRect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
+    return !r.isEmpty();
+}
+
 CDC* CWnd::BeginPaint(PAINTSTRUCT* lpPaint)
 {
     *lpPaint = PAINTSTRUCT{};
