@@ -1,7 +1,7 @@
-// The main window on a screen of twice the density (the test runs with QT_SCALE_FACTOR=2): every
-// calculator, the menu button, the window buttons and the skin show their 2x pictures pixel for pixel,
-// and the pages' texts are drawn at the doubled size with the screen's own pixels, not enlarged from a
-// picture drawn at the normal size.
+// The main window on a screen of twice the density (the tests run with QT_SCALE_FACTOR=2; FractionalScaleTest
+// runs at 1.5): every calculator, the menu button, the window buttons and the skin show their 2x pictures
+// pixel for pixel, and the pages' texts are drawn at the doubled size with the screen's own pixels, not
+// enlarged from a picture drawn at the normal size.
 
 #include "app/CalorieDlg.h"
 #include "app/PageModel.h"
@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,39 @@ TEST_P(HighDpiPageTest, ShowsDoubleArtAndTextAtDoubleSize)
     const QImage normal = expected.scaled(expected.size() / kScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_GT(DifferingPixels(normal.scaled(box.size()), expected), 0);
     EXPECT_GT(DifferingPixels(normal.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), expected), 0);
+}
+
+// At one and a half times the density (this binary's FractionalScaleTest runs with QT_SCALE_FACTOR=1.5) the
+// 2x pictures are drawn smaller, filtered: the window buttons show colours between those of their 2x
+// art, which a copy that drops every fourth pixel never shows.
+using FractionalScaleTest = HighDpiTest;
+
+TEST_F(FractionalScaleTest, ThePicturesAreFilteredNotThinnedOut)
+{
+    const QImage window = Grab("one-and-a-half");
+    ASSERT_EQ(window.size(), QSize(780 * 3 / 2, 530 * 3 / 2));
+    const CPoint origin = ClientOrigin();
+    for (auto [id, bitmap] : {std::pair{IDCANCEL, IDB_BTN_MINIMIZE}, std::pair{IDOK, IDB_BTN_CLOSE}}) {
+        const QImage art = Frame(Picture(bitmap, 2), 0);
+        std::set<QRgb> artColours;
+        for (int y = 0; y < art.height(); ++y) {
+            for (int x = 0; x < art.width(); ++x) {
+                artColours.insert(art.pixel(x, y));
+            }
+        }
+        // The button's inside in device pixels, a pixel in from its edges.
+        const CRect at = uitest::ControlRect(&m_dlg, id) + origin;
+        const QImage shown = window.copy(at.left * 3 / 2 + 2, at.top * 3 / 2 + 2, at.Width() * 3 / 2 - 4, at.Height() * 3 / 2 - 4)
+                                 .convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(shown.isNull()) << "button " << id;
+        int between = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                between += !artColours.contains(shown.pixel(x, y));
+            }
+        }
+        EXPECT_GT(between, shown.width() * shown.height() / 10) << "button " << id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCalculator, HighDpiPageTest, ::testing::ValuesIn(kPageIds),

@@ -419,6 +419,9 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     const QRectF target(x + available.x() - xSrc, y + available.y() - ySrc, available.width(), available.height());
     p->save();
     p->setCompositionMode(QPainter::CompositionMode_Source);
+    // At a fractional screen scale (1.5) the 2x pictures are drawn smaller: filtered, not with every
+    // fourth pixel dropped. A copy at the picture's own density is unchanged by this.
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
     p->drawImage(target, surface->image, source);
     p->restore();
     return TRUE;
