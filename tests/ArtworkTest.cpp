@@ -21,7 +21,9 @@ QImage Load(int id, int scale)
     const ImageResource* bitmap = FindBitmapResource(id);
     if (bitmap == nullptr)
         return {};
-    const PixelImage& picture = scale == 2 ? bitmap->image2x : bitmap->image;
+    if (scale == 2)
+        return QImage::fromData(bitmap->png2x.data(), int(bitmap->png2x.size()), "PNG").convertToFormat(QImage::Format_RGB32);
+    const PixelImage& picture = bitmap->image;
     return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4, QImage::Format_RGB32);
 }
 

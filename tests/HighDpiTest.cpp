@@ -13,6 +13,7 @@
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
 #include "ui/platform/DrawRecorder.h"
+#include "ui/platform/GdiObjects.h"
 #include "ui/platform/Resources.h"
 #include "ui/platform/testing/TestDriver.h"
 
@@ -43,7 +44,10 @@ QImage Picture(int id, int scale)
     if (!res) {
         return {};
     }
-    const PixelImage& p = scale == 2 ? res->image2x : res->image;
+    if (scale == 2) {
+        return QImage::fromData(res->png2x.data(), int(res->png2x.size()), "PNG").convertToFormat(QImage::Format_RGB32);
+    }
+    const PixelImage& p = res->image;
     return QImage(p.pixels.data(), p.width, p.height, p.width * 4, QImage::Format_RGB32);
 }
 
@@ -182,6 +186,21 @@ TEST_F(HighDpiTest, SkinAndWindowButtonsShowTheirDoublePictures)
         EXPECT_TRUE(ShowsDoubleArt(window, origin + at.TopLeft(), Frame(Picture(bitmap, 2), 0), Frame(Picture(bitmap, 1), 0)))
             << "button " << id;
     }
+}
+
+// The 2x pictures are compiled in as PNG: a denser screen decodes each once, and every later load (the
+// buttons load their strip on every paint) shares those pixels; a normal screen draws the 1x pixels.
+TEST(DoublePictureTest, IsDecodedOnceAndSharedByEveryLoad)
+{
+    const QImage first = layer::LoadResourceImage(IDB_BTN_CLOSE, 2.0);
+    EXPECT_EQ(first.devicePixelRatio(), 2.0);
+    EXPECT_EQ(first, Picture(IDB_BTN_CLOSE, 2));
+    EXPECT_EQ(layer::LoadResourceImage(IDB_BTN_CLOSE, 2.0).cacheKey(), first.cacheKey());
+    EXPECT_EQ(layer::LoadResourceImage(IDB_BTN_CLOSE, 1.5).cacheKey(), first.cacheKey());
+
+    const QImage normal = layer::LoadResourceImage(IDB_BTN_CLOSE, 1.0);
+    EXPECT_EQ(normal.devicePixelRatio(), 1.0);
+    EXPECT_EQ(normal, Picture(IDB_BTN_CLOSE, 1));
 }
 
 TEST_P(HighDpiPageTest, ShowsDoubleArtAndTextAtDoubleSize)

@@ -1,6 +1,7 @@
 #pragma once
-// The PNG files of this folder as compiled pixels. Defined by the source that vintora_image_baker
-// writes into the build folder; read only through the lookups of ImageResources.cpp.
+// The PNG files of this folder as compiled pixels (the 2x pictures as PNG bytes). Defined by the
+// source that vintora_image_baker writes into the build folder; read only through the lookups of
+// ImageResources.cpp.
 
 #include "ui/platform/Resources.h"
 

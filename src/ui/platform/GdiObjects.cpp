@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <unordered_set>
 
 namespace layer {
@@ -151,10 +152,25 @@ QImage LoadResourceImage(int id, qreal dpr)
     if (!res) {
         return {};
     }
-    const bool useDouble = dpr > 1.0 && !res->image2x.pixels.empty();
-    QImage image = ImageOfPixels(useDouble ? res->image2x : res->image, QImage::Format_RGB32);
-    image.setDevicePixelRatio(useDouble ? 2.0 : 1.0);
-    return image;
+    if (dpr > 1.0 && !res->png2x.empty()) {
+        // Each 2x picture is decoded once: the buttons load their strip on every paint. The images
+        // share their pixels until someone draws on a copy, which then gets its own.
+        static std::mutex mutex;
+        static auto& decoded = *new std::map<int, QImage>();
+        const std::lock_guard<std::mutex> lock(mutex);
+        auto found = decoded.find(id);
+        if (found == decoded.end()) {
+            QImage image;
+            image.loadFromData(res->png2x.data(), static_cast<int>(res->png2x.size()), "PNG");
+            image = image.convertToFormat(QImage::Format_RGB32);
+            image.setDevicePixelRatio(2.0);
+            found = decoded.emplace(id, std::move(image)).first;
+        }
+        if (!found->second.isNull()) {
+            return found->second;
+        }
+    }
+    return ImageOfPixels(res->image, QImage::Format_RGB32); // a 2x picture that will not decode falls back to 1x
 }
 
 QFont FontFromLogFont(const LOGFONT& lf)

@@ -61,7 +61,8 @@ QImage NewImage(int w, int h, qreal dpr);
 qreal ScreenPixelRatio();
 // A compiled picture as an image over its pixels (no copy); null when its size and pixels disagree.
 QImage ImageOfPixels(const PixelImage& picture, QImage::Format format);
-// A picture from the program's bitmap resources; the 2x picture when dpr > 1 and there is one.
+// A picture from the program's bitmap resources; the 2x picture when dpr > 1 and there is one (decoded
+// on its first load, then shared for the run).
 QImage LoadResourceImage(int id, qreal dpr);
 
 // Fonts: "굴림" and the other classic Korean faces resolve to the first installed of Baekmuk Gulim,

@@ -13,11 +13,12 @@ struct PixelImage {
     std::span<const unsigned char> pixels; // empty when there is no such picture
 };
 
-// One picture resource: at 1x and, where the artwork has one, at 2x for high-DPI screens.
+// One picture resource: its pixels at 1x and, where the artwork has one, its 2x picture for high-DPI
+// screens as PNG bytes, decoded only when such a screen asks for it.
 struct ImageResource {
     int id;
     PixelImage image;
-    PixelImage image2x; // no pixels when there is no 2x picture
+    std::span<const unsigned char> png2x; // empty when there is no 2x picture
 };
 
 // Bitmap resource `id`, or nullptr when the program has none with that id.
