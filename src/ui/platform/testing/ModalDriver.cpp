@@ -44,6 +44,7 @@ void WhenModal(std::function<void()> script)
 struct ModalWatcher::Timer : QTimer {
     QPointer<QWidget> answered;      // the last modal window answered
     QPointer<QWidget> answeredPopup; // the last popup answered
+    QElapsedTimer sincePopupAnswer;
 };
 
 ModalWatcher::ModalWatcher(std::function<void()> answer, std::function<bool()> answerPopup)
@@ -52,8 +53,12 @@ ModalWatcher::ModalWatcher(std::function<void()> answer, std::function<bool()> a
     Timer* timer = m_timer.get();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer), answerPopup = std::move(answerPopup)] {
         const QPointer<QWidget> popup = QApplication::activePopupWidget(); // the answer may delete it
-        if (popup && popup != timer->answeredPopup && answerPopup()) {
+        // A popup still open a while after its answer missed the key (a menu that opens as another popup
+        // closes can): it is answered again, as a person presses Escape once more.
+        const bool unanswered = popup != timer->answeredPopup || timer->sincePopupAnswer.hasExpired(100);
+        if (popup && unanswered && answerPopup()) {
             timer->answeredPopup = popup;
+            timer->sincePopupAnswer.start();
             return;
         }
         QWidget* modal = QApplication::activeModalWidget();
