@@ -4,13 +4,9 @@
 // ("정수를 입력하십시오." for int, "숫자를 입력하십시오." for double), puts the focus on that field with
 // its text selected and stops the exchange there: earlier members keep their new values, later ones
 // their old ones, and UpdateData answers FALSE.
-// Accepted: blanks around the number; an int is an optional sign and decimal digits within the signed
-// 32-bit range; a double a finite decimal number with optional point and exponent, a number too small for
-// a double ("1e-999") reading as 0. Full-width characters (a Korean input method's "１７０", the ideographic
-// space) read as their ASCII forms. Refused: empty text, letters, "nan", "inf", hex forms, overflow
-// ("1e999"), anything after the number ("170cm", a second line), and text of more than 1000 bytes.
-// Writing: int as "%d"; double as "%.15g".
+// What an entry must hold, and how members are written: DdxParse.h.
 
+#include "ui/platform/DdxParse.h"
 #include "ui/platform/Types.h"
 
 #include <string>
@@ -42,12 +38,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value);
 // The group runs from nIDC (its first radio button) to the next control with WS_GROUP, counting radio
 // buttons only: value is the index of the checked one, -1 when none; writing checks that one.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
-
-// The parsers used by DDX_Text (exposed for tests and reuse). FALSE leaves value unchanged.
-BOOL ParseDdxInt(const std::string& text, int& value);
-BOOL ParseDdxDouble(const std::string& text, double& value);
-std::string FormatDdxInt(int value);
-std::string FormatDdxDouble(double value);
 
 namespace layer {
 // Runs the window's DoDataExchange, as CWnd::UpdateData does; FALSE when a field failed.
