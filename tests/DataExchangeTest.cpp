@@ -28,7 +28,8 @@ constexpr IntCase kIntCases[] = {
     {"2147483648", false, 0},   {"-2147483649", false, 0}, {"", false, 0},        {"   ", false, 0},
     {"abc", false, 0},          {"12abc", false, 0},       {"30.5", false, 0},    {"1e3", false, 0},
     {"0x10", false, 0},         {"nan", false, 0},         {"inf", false, 0},     {"--1", false, 0},
-    {"+", false, 0},            {"4 2", false, 0},         {"٤٢", false, 0},
+    {"+", false, 0},            {"4 2", false, 0},         {"٤٢", false, 0},      {"+-5", false, 0},
+    {"-+5", false, 0},          {"++5", false, 0},
 };
 
 TEST(DdxParse, IntegersAreASignAndDecimalDigitsWithinThirtyTwoBits)

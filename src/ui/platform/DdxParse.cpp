@@ -81,12 +81,13 @@ BOOL ParseDdxInt(const std::string& text, int& value)
     }
     const std::string folded = FoldFullWidth(text);
     std::string_view s = TrimBlanks(folded);
-    if (!s.empty() && s.front() == '+') {
-        s.remove_prefix(1);
-    }
-    const size_t sign = !s.empty() && s.front() == '-' ? 1 : 0;
+    // One sign at most: "+-5" is no number.
+    const size_t sign = !s.empty() && (s.front() == '+' || s.front() == '-') ? 1 : 0;
     if (CountDigits(s, sign) == 0 || sign + CountDigits(s, sign) != s.size()) {
         return FALSE;
+    }
+    if (s.front() == '+') {
+        s.remove_prefix(1); // from_chars reads a minus sign only
     }
     int parsed = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), parsed);
