@@ -23,6 +23,7 @@ public:
 
     // Creates the dialog (modeless): a child window when the template says WS_CHILD, else a top-level
     // window owned by pParentWnd. WM_CREATE, the controls, then WM_INITDIALOG (OnInitDialog).
+    using CWnd::Create; // the window's own form stays callable beside the template's
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd = nullptr);
     // Creates, shows and runs the dialog until EndDialog; destroys the window and answers the result
