@@ -1,0 +1,133 @@
+#include "PageFuzzing.h"
+
+#include "FuzzCheck.h"
+#include "res/Resource.h"
+#include "ui/platform/Application.h"
+#include "ui/platform/testing/TestDriver.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace fuzz {
+namespace {
+
+// A member's value as bits, so that a double compares exactly (-0 and 0 apart).
+std::uint64_t Bits(const ExchangedField& field)
+{
+    if (const auto* real = std::get_if<RealEntry>(&field)) {
+        return std::bit_cast<std::uint64_t>(*real->member);
+    }
+    if (const auto* entry = std::get_if<IntEntry>(&field)) {
+        return static_cast<std::uint32_t>(*entry->member);
+    }
+    return static_cast<std::uint32_t>(*std::get<RadioGroup>(field).member);
+}
+
+// The edit of an int or double field.
+int EditId(const ExchangedField& field)
+{
+    return std::holds_alternative<IntEntry>(field) ? std::get<IntEntry>(field).id : std::get<RealEntry>(field).id;
+}
+
+int CheckedIndex(CWnd& page, const RadioGroup& group)
+{
+    for (std::size_t i = 0; i < group.ids.size(); ++i) {
+        if (uitest::IsChecked(&page, group.ids[i])) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Fill(CWnd& page, const ExchangedField& field, FuzzedDataProvider& input)
+{
+    if (const auto* group = std::get_if<RadioGroup>(&field)) {
+        const int chosen = group->ids[input.ConsumeIntegralInRange<std::size_t>(0, group->ids.size() - 1)];
+        if (!uitest::IsChecked(&page, chosen)) {
+            Check(uitest::Click(&page, chosen), "a radio button can be clicked");
+        }
+        return;
+    }
+    page.SetDlgItemText(EditId(field), input.ConsumeRandomLengthString());
+}
+
+} // namespace
+
+void StartApplication()
+{
+    // The application keeps argc by reference and may take arguments it knows: it gets its own.
+    static int argc = 1;
+    static char name[] = "fuzzer";
+    static char* argv[] = {name, nullptr};
+    static auto* app = layer::CreateApplication(argc, argv, true).release(); // lives as long as the run
+    (void)app;
+}
+
+void ShowPage(CDialog& page, UINT idd)
+{
+    static const DialogTemplate kParent{0, WS_POPUP | DS_SETFONT, 0, 269, 167, "", "굴림", 9, {}};
+    auto* parent = new CDialog(kParent);
+    Check(parent->CreateIndirect(kParent) && page.Create(idd, parent), "the page is made from its template");
+    page.SetWindowPos(nullptr, 0, 0, 470, 250, SWP_NOZORDER | SWP_SHOWWINDOW);
+    Check(uitest::ShowAndActivate(parent), "the page's window is shown and active");
+}
+
+void PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input)
+{
+    for (const ExchangedField& field : fields) {
+        Fill(page, field, input);
+    }
+    std::vector<std::uint64_t> before;
+    for (const ExchangedField& field : fields) {
+        before.push_back(Bits(field));
+    }
+
+    // OK's click notification, as the button sends it: a pointer click through the desktop's event path
+    // costs several times as much (hover tracking, the button's own repaints), and the page tests click.
+    uitest::MessageBoxRecorder prompts;
+    CWnd* ok = page.GetDlgItem(IDC_OK);
+    Check(ok != nullptr, "the page has its OK button");
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OK, BN_CLICKED), reinterpret_cast<LPARAM>(ok->GetSafeHwnd()));
+
+    bool refused = false;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const ExchangedField& field = fields[i];
+        if (refused) {
+            Check(Bits(field) == before[i], "the fields after a refused one keep their members");
+            continue;
+        }
+        if (const auto* group = std::get_if<RadioGroup>(&field)) {
+            Check(*group->member == CheckedIndex(page, *group), "a radio group reads as its checked button");
+            continue;
+        }
+        const bool isInt = std::holds_alternative<IntEntry>(field);
+        const int id = EditId(field);
+        const std::string text = page.GetDlgItemText(id);
+        bool reads = false;
+        if (isInt) {
+            int value = 0;
+            reads = ParseDdxInt(text, value);
+            Check(!reads || *std::get<IntEntry>(field).member == value, "an int member holds its edit's number");
+        } else {
+            double value = 0;
+            reads = ParseDdxDouble(text, value);
+            const double member = *std::get<RealEntry>(field).member;
+            Check(!reads || std::bit_cast<std::uint64_t>(member) == std::bit_cast<std::uint64_t>(value),
+                  "a double member holds its edit's number");
+            Check(!reads || std::isfinite(member), "a double member read from an edit is finite");
+        }
+        if (!reads) {
+            refused = true;
+            Check(Bits(field) == before[i], "a refused field keeps its member");
+            Check(prompts.Texts() == std::vector<std::string>{isInt ? "정수를 입력하십시오." : "숫자를 입력하십시오."},
+                  "a refusal brings up the framework's prompt once");
+            Check(prompts.Types() == std::vector<UINT>{MB_OK | MB_ICONEXCLAMATION}, "the prompt is a warning");
+            Check(uitest::HasFocus(&page, id), "the refused field has the keyboard focus");
+        }
+    }
+    Check(refused || prompts.Texts().empty(), "fields that all read bring up no prompt");
+}
+
+} // namespace fuzz

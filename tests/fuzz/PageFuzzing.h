@@ -1,0 +1,43 @@
+#pragma once
+// What the page fuzzers share: the application on the offscreen platform, a page shown as the main
+// window shows it, and one press of OK with the page's fields filled from the fuzzer's input, checked
+// against what the data exchange promises. Every member read from an edit holds what the parser makes of
+// the edit's text, a finite number; the first edit that does not read brings up exactly the framework's
+// prompt, keeps the keyboard focus, and leaves its member and every later one as they were.
+
+#include "ui/platform/Afx.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <variant>
+#include <vector>
+
+namespace fuzz {
+
+struct IntEntry {
+    int id;
+    int* member;
+};
+struct RealEntry {
+    int id;
+    double* member;
+};
+struct RadioGroup {
+    std::vector<int> ids; // the group's radio buttons in order
+    int* member;
+};
+// The fields of a page's data exchange, in the order its DoDataExchange names them.
+using ExchangedField = std::variant<IntEntry, RealEntry, RadioGroup>;
+
+// Creates the application on the offscreen platform; once, from LLVMFuzzerInitialize.
+void StartApplication();
+
+// Makes `page` from its template as the main window does: a child of a 470 × 250 window at its origin,
+// shown and active, for the rest of the run.
+void ShowPage(CDialog& page, UINT idd);
+
+// Fills the fields from the input (an edit's text; which radio button of a group is clicked), presses
+// OK (its click notification) and checks the exchange. Aborts when an invariant breaks.
+void PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input);
+
+} // namespace fuzz

@@ -1,0 +1,46 @@
+// Fuzzes OK on the waist-to-hip page: hip and waist typed as anything, units and sex clicked. The
+// exchange keeps its promises (PageFuzzing.h), and the repaint that OK asks for shows the verdict of the
+// members held.
+
+#include "FuzzCheck.h"
+#include "PageFuzzing.h"
+#include "body/WaistHip.h"
+#include "body/WaistHipDlg.h"
+#include "ui/platform/DrawRecorder.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+CWaistHipDlg* g_page = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::StartApplication();
+    g_page = new CWaistHipDlg; // deletes itself with its window, which lives for the run
+    fuzz::ShowPage(*g_page, CWaistHipDlg::IDD);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CWaistHipDlg& page = *g_page;
+    static const std::vector<fuzz::ExchangedField> fields{
+        fuzz::RealEntry{IDC_HIP, &page.m_dHip},
+        fuzz::RealEntry{IDC_WAIST, &page.m_dWaist},
+        fuzz::RadioGroup{{IDC_HIP_INCH, IDC_HIP_CM}, &page.m_nHipUnit},
+        fuzz::RadioGroup{{IDC_MALE, IDC_FEMALE}, &page.m_nSex},
+        fuzz::RadioGroup{{IDC_WAIST_INCH, IDC_WAIST_CM}, &page.m_nWaistUnit},
+    };
+    FuzzedDataProvider input(data, size);
+    CDrawRecorder painted;
+    fuzz::PressOk(page, fields, input);
+    const std::string verdict = WaistHipSentence(
+        JudgeWaistHip(page.m_dWaist, page.m_nWaistUnit, page.m_dHip, page.m_nHipUnit, page.m_nSex));
+    fuzz::Check(verdict.empty() || painted.FindLast(verdict) != nullptr,
+                "the repaint after OK shows the verdict of the members held");
+    return 0;
+}
