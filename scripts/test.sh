@@ -1,9 +1,33 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test. Exits non-zero on any failure.
+# Usage: scripts/test.sh [--all] [CTEST ARGUMENTS...]
+#   --all   what CI runs (.ci/run): after the suite, the whole suite again under the address and
+#           undefined-behaviour sanitizers (preset asan), the thread tests under the thread sanitizer
+#           (preset tsan), and every fuzz target for a bounded count of inputs (preset fuzz). Any
+#           sanitizer report fails the run. The ctest arguments apply to the first suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+all=false
+if [ "${1:-}" = --all ]; then
+  all=true
+  shift
+fi
 scripts/install-deps.sh test
-preset="${VINTORA_PRESET:-debug}"
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-ctest --preset "$preset" "$@"
+
+# run_preset PRESET [CTEST ARGUMENTS...]: configure, build and test with one preset, and say how long it took.
+run_preset() {
+  local preset=$1 started=$SECONDS
+  shift
+  echo "== preset $preset"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" "$@"
+  echo "== preset $preset: $((SECONDS - started)) s"
+}
+
+run_preset "${VINTORA_PRESET:-debug}" "$@"
+if $all; then
+  run_preset asan
+  run_preset tsan
+  run_preset fuzz --parallel 2
+fi
