@@ -13,77 +13,10 @@ set -uo pipefail
 program=$1
 bitmaps=$2
 banner_server=$3
+launch=("$program")
 work=$(mktemp -d)
-passed=0
-failed=0
-pids=()
+source "$(dirname "$0")/XSession.sh"
 
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-check() { # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then
-    passed=$((passed + 1)); echo "ok: $what"
-  else
-    failed=$((failed + 1)); echo "FAILED: $what"
-  fi
-}
-
-# Polls COMMAND every 0.1 s for at most SECONDS seconds.
-wait_for() { # wait_for SECONDS COMMAND...
-  local tries=$(( $1 * 10 )); shift
-  while (( tries-- > 0 )); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# Xvfb picks a free display itself (-displayfd) and writes its number once it accepts clients;
-# -noreset keeps it from resetting between our short-lived clients.
-start_xserver() {
-  Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  if ! wait_for 20 grep -q '^[0-9]' "$work/display"; then
-    echo "no virtual X server could be started"; cat "$work/xvfb.log"; exit 1
-  fi
-  export DISPLAY=":$(head -n1 "$work/display")"
-}
-
-# Starts the program and sets $app (process id) and $win (its window).
-start_program() {
-  local attempt
-  for attempt in 1 2 3; do
-    QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-    app=$!
-    pids+=("$app")
-    win=""
-    wait_for 30 window_or_exit
-    [ -n "$win" ] && break
-    # A program that could not reach the X server says so and exits; that is the machine, not the program.
-    if [ "$attempt" -lt 3 ] && grep -q 'could not connect to display' "$work/program.log"; then
-      echo "note: the X server refused the connection; trying again"; sleep 2; continue
-    fi
-    echo "the window did not appear"; cat "$work/program.log"; cat "$work/xvfb.log"; exit 1
-  done
-  wait_for 10 is_viewable
-  sleep 0.5 # let the first paint land before reading pixels
-}
-window_or_exit() { find_window || ! kill -0 "$app" 2>/dev/null; }
-find_window() { win=$(xdotool search --onlyvisible --pid "$app" --name '칼로리 계산기' 2>/dev/null | head -n1); [ -n "$win" ]; }
-is_viewable() { xwininfo -id "$win" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-
-geometry() { xwininfo -id "$win" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'; }
-window_x() { geometry | cut -d' ' -f1; }
-window_y() { geometry | cut -d' ' -f2; }
-
-# Client coordinates are one pixel inside the window (its frame line).
-click_client() { # click_client X Y
-  read -r wx wy _ _ < <(geometry)
-  xdotool mousemove $((wx + 1 + $1)) $((wy + 1 + $2)) sleep 0.3 click 1
-}
 drag_client() { # drag_client X Y DX DY
   read -r wx wy _ _ < <(geometry)
   xdotool mousemove $((wx + 1 + $1)) $((wy + 1 + $2)) sleep 0.2 mousedown 1 sleep 0.2 \
@@ -91,20 +24,6 @@ drag_client() { # drag_client X Y DX DY
     mousemove_relative -- $(( $3 - $3 / 2 )) $(( $4 - $4 / 2 )) sleep 0.2 mouseup 1
 }
 
-# Differing pixels between the window's title area and title bitmap ID.
-title_difference() { # title_difference ID
-  import -silent -window root -crop "154x31+$(( $(window_x) + 1 + 215 ))+$(( $(window_y) + 1 + 100 ))" +repage \
-    "$work/title.png" 2>/dev/null
-  compare -metric AE "$work/title.png" "$bitmaps/$1.png" null: 2>&1 | cut -d' ' -f1
-}
-title_shows() { [ "$(title_difference "$1")" = 0 ]; }
-
-# Colour of the screen pixel at client point (X, Y), as "r,g,b".
-client_pixel() { # client_pixel X Y
-  import -silent -window root -crop "1x1+$(( $(window_x) + 1 + $1 ))+$(( $(window_y) + 1 + $2 ))" +repage \
-    -depth 8 txt:- 2>/dev/null | sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n1
-}
-client_pixel_is() { [ "$(client_pixel "$1" "$2")" = "$3" ]; }
 # Colour of pixel (X, Y) of bitmap ID, as "r,g,b".
 bitmap_pixel() { # bitmap_pixel ID X Y
   convert "$bitmaps/$1.png" -crop "1x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
@@ -200,27 +119,9 @@ check_enter_after_press_on_skin() {
   check "the BMI page is still shown" title_shows 144
 }
 
-ends_with_status_zero() {
-  local waited=0
-  while kill -0 "$app" 2>/dev/null && (( waited < 100 )); do sleep 0.1; waited=$((waited + 1)); done
-  kill -0 "$app" 2>/dev/null && return 1
-  wait "$app"
-}
-
 # --- Page checks: one function per page, called below before the close button ------------------------
 
-# How many pixels of the client rectangle W x H at (X, Y) show exactly the colour "r,g,b".
-count_client_colour() { # count_client_colour X Y W H R,G,B
-  import -silent -window root -crop "${3}x${4}+$(( $(window_x) + 1 + $1 ))+$(( $(window_y) + 1 + $2 ))" +repage \
-    -depth 8 txt:- 2>/dev/null | grep -c "($5)"
-}
-client_colour_more_than() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -gt "$6" ]; } # ... R,G,B N
-client_colour_absent() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -eq 0 ]; }       # ... R,G,B
-# Clicks into an edit at client point (X, Y) and replaces its text by typing.
-type_into() { # type_into X Y TEXT
-  click_client "$1" "$2"
-  xdotool key --clearmodifiers ctrl+a type --delay 40 "$3"
-}
+client_colour_absent() { [ "$(count_client_colour "$1" "$2" "$3" "$4" "$5")" -eq 0 ]; } # ... R,G,B
 
 # The recommended-calorie page (at 215, 140 in the window) gives a figure, and the waist-to-hip page a
 # verdict, typed and clicked as a person does. Rows are in page pixels + 140: the result line at 112,
@@ -332,9 +233,7 @@ check "the close button ends the program with status 0" ends_with_status_zero
 kill "$app" 2>/dev/null # whatever failed above, the next part starts on a bare screen
 
 echo "== under a window manager"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+start_window_manager
 start_program
 check "the window has no frame or title bar" bash -c "xprop -id $win _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'"
 check "the food title shows at start" title_shows 141
