@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test. Exits non-zero on any failure.
 # Usage: scripts/test.sh [--all] [CTEST ARGUMENTS...]
-#   --all   what CI runs (.ci/run): after the suite, the whole suite again under the address and
-#           undefined-behaviour sanitizers (preset asan), the thread tests under the thread sanitizer
-#           (preset tsan), and every fuzz target for a bounded count of inputs (preset fuzz). Any
-#           sanitizer report fails the run. The ctest arguments apply to the first suite only.
+#   --all   what CI runs (.ci/run): after the suite, a whole session of the program under valgrind
+#           (scripts/valgrind-session.sh), the whole suite again under the address and undefined-behaviour
+#           sanitizers (preset asan), the thread tests under the thread sanitizer (preset tsan), and every
+#           fuzz target for a bounded count of inputs (preset fuzz). Any report fails the run. The ctest
+#           arguments apply to the first suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 all=false
@@ -27,6 +28,9 @@ run_preset() {
 
 run_preset "${VINTORA_PRESET:-debug}" "$@"
 if $all; then
+  started=$SECONDS
+  scripts/valgrind-session.sh
+  echo "== valgrind session: $((SECONDS - started)) s"
   run_preset asan
   run_preset tsan
   run_preset fuzz --parallel 2
