@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <clocale>
+#include <deque>
 #include <future>
 #include <mutex>
 
@@ -31,17 +32,41 @@ public:
     }
 };
 
-// The application that tasks from other threads go to. Never destroyed: a worker may post while the
-// program ends and runs static destructors.
+// The application that tasks from other threads go to, and the tasks on their way. Never destroyed: a
+// worker may post while the program ends and runs static destructors. A task passes through this queue
+// under its mutex, and Qt carries only a bare event that has the oldest one run: the handover is then
+// one that the thread sanitizer sees, which sees nothing of Qt's own locks.
 struct PostGate {
     std::mutex mutex;
     Application* app = nullptr;
+    std::deque<std::function<void()>> tasks;
 };
 
 PostGate& Gate()
 {
     static auto* gate = new PostGate;
     return *gate;
+}
+
+// The event that has the user-interface thread run the oldest task: one is posted with each task.
+QEvent::Type RunTaskEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void RunPostedTask()
+{
+    std::function<void()> task;
+    {
+        const std::lock_guard lock(Gate().mutex);
+        if (Gate().tasks.empty()) {
+            return;
+        }
+        task = std::move(Gate().tasks.front());
+        Gate().tasks.pop_front();
+    }
+    task();
 }
 
 } // namespace
@@ -57,9 +82,11 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 
 Application::~Application()
 {
+    std::deque<std::function<void()>> dropped; // destroyed after the lock is released
     {
         const std::lock_guard lock(Gate().mutex);
         Gate().app = nullptr;
+        dropped.swap(Gate().tasks);
     }
     if (m_fontReader.joinable()) {
         m_fontReader.join();
@@ -72,8 +99,18 @@ bool PostToApplication(std::function<void()> task)
     if (!Gate().app) {
         return false;
     }
-    QMetaObject::invokeMethod(Gate().app, std::move(task), Qt::QueuedConnection);
+    Gate().tasks.push_back(std::move(task));
+    QCoreApplication::postEvent(Gate().app, new QEvent(RunTaskEvent()));
     return true;
+}
+
+bool Application::event(QEvent* event)
+{
+    if (event->type() == RunTaskEvent()) {
+        RunPostedTask();
+        return true;
+    }
+    return QApplication::event(event);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

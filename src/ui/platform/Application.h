@@ -16,6 +16,9 @@ public:
     ~Application() override; // first of all, refuses tasks from other threads
     bool notify(QObject* receiver, QEvent* event) override;
 
+protected:
+    bool event(QEvent* event) override; // runs the tasks that PostToApplication queues
+
 private:
     friend std::unique_ptr<Application> CreateApplication(int&, char**, bool);
     std::thread m_fontReader; // see CreateApplication
