@@ -31,7 +31,7 @@ if $all; then
   started=$SECONDS
   scripts/valgrind-session.sh
   echo "== valgrind session: $((SECONDS - started)) s"
-  run_preset asan
-  run_preset tsan
+  run_preset asan --parallel 2
+  run_preset tsan --parallel 2
   run_preset fuzz --parallel 2
 fi
