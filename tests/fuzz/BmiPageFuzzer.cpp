@@ -11,23 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-CBmiDlg* g_page = nullptr;
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::StartApplication();
-    g_page = new CBmiDlg; // deletes itself with its window, which lives for the run
-    fuzz::ShowPage(*g_page, CBmiDlg::IDD);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CBmiDlg& page = *g_page;
+    CBmiDlg& page = fuzz::ShownPage<CBmiDlg>();
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::RealEntry{IDC_HEIGHT, &page.m_dHeight},
         fuzz::RealEntry{IDC_WEIGHT, &page.m_dWeight},

@@ -17,8 +17,6 @@ namespace {
 // The log is emptied when it grows longer, so that a long run does not slow down with it.
 constexpr int kMaxLogRows = 32;
 
-CExerciseDlg* g_page = nullptr;
-
 const ExerciseRecord* RecordNamed(CExerciseDlg& page, const std::string& name)
 {
     POSITION position = page.m_exercises.GetHeadPosition();
@@ -43,17 +41,9 @@ double SumOfLoggedKcal(CExerciseDlg& page)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::StartApplication();
-    g_page = new CExerciseDlg; // deletes itself with its window, which lives for the run
-    fuzz::ShowPage(*g_page, CExerciseDlg::IDD);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CExerciseDlg& page = *g_page;
+    CExerciseDlg& page = fuzz::ShownPage<CExerciseDlg>();
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::IntEntry{IDC_MINUTES, &page.m_nMinutes},
         fuzz::RealEntry{IDC_WEIGHT, &page.m_dWeight},

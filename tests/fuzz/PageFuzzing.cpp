@@ -55,7 +55,7 @@ void Fill(CWnd& page, const ExchangedField& field, FuzzedDataProvider& input)
 
 } // namespace
 
-void StartApplication()
+void ShowPage(CDialog& page, UINT idd)
 {
     // The application keeps argc by reference and may take arguments it knows: it gets its own.
     static int argc = 1;
@@ -63,10 +63,6 @@ void StartApplication()
     static char* argv[] = {name, nullptr};
     static auto* app = layer::CreateApplication(argc, argv, true).release(); // lives as long as the run
     (void)app;
-}
-
-void ShowPage(CDialog& page, UINT idd)
-{
     static const DialogTemplate kParent{0, WS_POPUP | DS_SETFONT, 0, 269, 167, "", "굴림", 9, {}};
     auto* parent = new CDialog(kParent);
     Check(parent->CreateIndirect(kParent) && page.Create(idd, parent), "the page is made from its template");

@@ -29,12 +29,22 @@ struct RadioGroup {
 // The fields of a page's data exchange, in the order its DoDataExchange names them.
 using ExchangedField = std::variant<IntEntry, RealEntry, RadioGroup>;
 
-// Creates the application on the offscreen platform; once, from LLVMFuzzerInitialize.
-void StartApplication();
-
-// Makes `page` from its template as the main window does: a child of a 470 × 250 window at its origin,
-// shown and active, for the rest of the run.
+// Creates the application on the offscreen platform (once), then makes `page` from its template as the
+// main window does: a child of a 470 × 250 window at its origin, shown and active, for the rest of the run.
 void ShowPage(CDialog& page, UINT idd);
+
+// The run's page of class TPage, made at the first call. It deletes itself with its window, which lives
+// as long as the run.
+template <class TPage>
+TPage& ShownPage()
+{
+    static TPage* page = [] {
+        auto* made = new TPage;
+        ShowPage(*made, TPage::IDD);
+        return made;
+    }();
+    return *page;
+}
 
 // Fills the fields from the input (an edit's text; which radio button of a group is clicked), presses
 // OK (its click notification) and checks the exchange. Aborts when an invariant breaks.

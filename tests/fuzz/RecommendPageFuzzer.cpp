@@ -11,23 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
-
-CRecommendDlg* g_page = nullptr;
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::StartApplication();
-    g_page = new CRecommendDlg; // deletes itself with its window, which lives for the run
-    fuzz::ShowPage(*g_page, CRecommendDlg::IDD);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CRecommendDlg& page = *g_page;
+    CRecommendDlg& page = fuzz::ShownPage<CRecommendDlg>();
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::IntEntry{IDC_AGE, &page.m_nAge},
         fuzz::RealEntry{IDC_HEIGHT, &page.m_dHeight},

@@ -11,23 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
-
-CWaistHipDlg* g_page = nullptr;
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::StartApplication();
-    g_page = new CWaistHipDlg; // deletes itself with its window, which lives for the run
-    fuzz::ShowPage(*g_page, CWaistHipDlg::IDD);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CWaistHipDlg& page = *g_page;
+    CWaistHipDlg& page = fuzz::ShownPage<CWaistHipDlg>();
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::RealEntry{IDC_HIP, &page.m_dHip},
         fuzz::RealEntry{IDC_WAIST, &page.m_dWaist},
