@@ -21,6 +21,7 @@ for target in "${targets[@]}"; do
   echo "== $target for $seconds seconds"
   work=$dir/$target.work
   mkdir -p "$work/corpus"
+  flags=($(grep '^-' "tests/fuzz/$target.flags" 2>/dev/null || true)) # the target's own, as its test has them
   QT_QPA_PLATFORM=offscreen "$dir/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$work/" "$work/corpus" "tests/fuzz/corpus/$target"
+    -artifact_prefix="$work/" "${flags[@]}" "$work/corpus" "tests/fuzz/corpus/$target"
 done
