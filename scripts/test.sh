@@ -14,6 +14,9 @@ if [ "${1:-}" = --all ]; then
   shift
 fi
 scripts/install-deps.sh test
+# One build job and, under --all, one sanitizer test per core (Ninja alone would start two more jobs).
+jobs=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$jobs}
 
 # run_preset PRESET [CTEST ARGUMENTS...]: configure, build and test with one preset, and say how long it took.
 run_preset() {
@@ -31,7 +34,7 @@ if $all; then
   started=$SECONDS
   scripts/valgrind-session.sh
   echo "== valgrind session: $((SECONDS - started)) s"
-  run_preset asan --parallel 2
-  run_preset tsan --parallel 2
-  run_preset fuzz --parallel 2
+  run_preset asan --parallel "$jobs"
+  run_preset tsan --parallel "$jobs"
+  run_preset fuzz --parallel "$jobs"
 fi
