@@ -4,8 +4,8 @@
 #   --all   what CI runs (.ci/run): after the suite, a whole session of the program under valgrind
 #           (scripts/valgrind-session.sh), the whole suite again under the address and undefined-behaviour
 #           sanitizers (preset asan), the thread tests under the thread sanitizer (preset tsan), and every
-#           fuzz target for a bounded count of inputs (preset fuzz). Any report fails the run. The ctest
-#           arguments apply to the first suite only.
+#           fuzz target for a bounded count of inputs (preset fuzz). Any report fails the run. Every
+#           suite runs one test per core. The ctest arguments apply to the first suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 all=false
@@ -29,12 +29,14 @@ run_preset() {
   echo "== preset $preset: $((SECONDS - started)) s"
 }
 
-run_preset "${VINTORA_PRESET:-debug}" "$@"
-if $all; then
-  started=$SECONDS
-  scripts/valgrind-session.sh
-  echo "== valgrind session: $((SECONDS - started)) s"
-  run_preset asan --parallel "$jobs"
-  run_preset tsan --parallel "$jobs"
-  run_preset fuzz --parallel "$jobs"
+if ! $all; then
+  run_preset "${VINTORA_PRESET:-debug}" "$@"
+  exit 0
 fi
+run_preset "${VINTORA_PRESET:-debug}" --parallel "$jobs" "$@"
+started=$SECONDS
+scripts/valgrind-session.sh
+echo "== valgrind session: $((SECONDS - started)) s"
+run_preset asan --parallel "$jobs"
+run_preset tsan --parallel "$jobs"
+run_preset fuzz --parallel "$jobs"
