@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A whole session of the program built by the preset debug (tests/LifetimeSession.sh: every page used and
-# switched to, the about box, the close button) under valgrind's memcheck, without the browser engine,
-# which valgrind cannot carry in reasonable time (the address sanitizer's whole-program runs cover it).
+# switched to, the about box, the banner from a loopback server, the close button) under valgrind's
+# memcheck. The browser engine's helper processes run without valgrind.
 # Fails on any invalid read or write, use of uninitialised memory or definitely lost block outside the
 # system libraries named in tests/valgrind.supp, and prints valgrind's summary lines.
 # Usage: scripts/valgrind-session.sh   (after scripts/test.sh has built the preset debug, or VINTORA_PRESET)
@@ -11,7 +11,7 @@ build=build/${VINTORA_PRESET:-debug}
 log=$build/valgrind-session.log
 # Threads of the desktop integration fork helpers that may exit without running a program; their copies
 # of the process are not the program's life (--child-silent-after-fork).
-VINTORA_NO_BANNER=1 tests/LifetimeSession.sh "$build/src/vintora" src/res/bitmaps "$build/tests/BannerTestServer" \
+tests/LifetimeSession.sh "$build/src/vintora" src/res/bitmaps "$build/tests/BannerTestServer" \
   valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
   --error-exitcode=99 --child-silent-after-fork=yes --num-callers=40 --suppressions=tests/valgrind.supp \
   --log-file="$log"

@@ -2,7 +2,7 @@
 # A whole session of the real program on a virtual X server under a window manager, for a tool that
 # watches the program's lifetime (valgrind in front of it, or the address sanitizer built into it): every
 # calculator is used and every page switched to, the about box is opened from the system menu and
-# closed, the banner strip goes to the remote banner of a loopback server (not with VINTORA_NO_BANNER),
+# closed, the banner strip goes to the remote banner of a loopback server,
 # and the close button ends the program. Passes when every step showed on the screen and the program,
 # or the tool, ended with status 0.
 # Usage: LifetimeSession.sh PROGRAM BITMAP_DIR BANNER_SERVER [TOOL [TOOL ARGUMENTS...]]
@@ -100,17 +100,13 @@ remote_banner_shown() {
 
 start_xserver
 start_window_manager
-if [ -z "${VINTORA_NO_BANNER:-}" ]; then
-  "$banner_server" serve 0 "$work/port" >"$work/server.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 test -s "$work/port" || { echo "the banner server did not start"; exit 1; }
-  export VINTORA_TEST_BANNER_HOST="127.0.0.1:$(head -n1 "$work/port")"
-fi
+"$banner_server" serve 0 "$work/port" >"$work/server.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -s "$work/port" || { echo "the banner server did not start"; exit 1; }
+export VINTORA_TEST_BANNER_HOST="127.0.0.1:$(head -n1 "$work/port")"
 start_program $((patience * 3))
 check "the food page shows at start" wait_for "$patience" title_shows 141
-if [ -z "${VINTORA_NO_BANNER:-}" ]; then
-  check "the banner strip shows the remote banner" wait_for $((patience * 3)) remote_banner_shown
-fi
+check "the banner strip shows the remote banner" wait_for $((patience * 3)) remote_banner_shown
 exercise_page
 body_pages
 food_page
