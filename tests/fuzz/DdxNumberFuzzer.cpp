@@ -1,7 +1,7 @@
 // Fuzzes the reading of numbers from entry fields (ParseDdxInt, ParseDdxDouble) against the C library's
-// own reading of the same text: an entry is accepted exactly when, blanks around it aside, it holds
-// nothing but a number that strtoll / strtod read whole, within 32 bits for an int and finite for a
-// double; the value is the C library's; a refused entry leaves the member as it was; and what the
+// own reading of the same text, full-width forms taken as their ASCII ones: an entry is accepted exactly
+// when, blanks around it aside, it holds nothing but a number that strtoll / strtod read whole, within
+// 32 bits for an int and finite for a double; the value is the C library's; a refused entry leaves the member as it was; and what the
 // exchange writes back into an edit reads back as the same number.
 
 #include "FuzzCheck.h"
@@ -26,6 +26,35 @@ using fuzz::Check;
 constexpr std::size_t kMaxEntryLength = 1000;
 constexpr int kIntSentinel = 0x5a5a5a5a;
 constexpr double kRealSentinel = -12345.678;
+
+// The text with each full-width form (U+FF01–U+FF5E) as its ASCII character and the ideographic space
+// (U+3000) as a blank, decoded as code points; any other byte stays as it is.
+std::string AsciiForms(std::string_view s)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (i + 2 < s.size()) {
+            const auto b0 = static_cast<unsigned char>(s[i]);
+            const auto b1 = static_cast<unsigned char>(s[i + 1]);
+            const auto b2 = static_cast<unsigned char>(s[i + 2]);
+            if ((b0 & 0xF0) == 0xE0 && (b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80) {
+                const unsigned cp = (b0 & 0x0Fu) << 12 | (b1 & 0x3Fu) << 6 | (b2 & 0x3Fu);
+                if (cp >= 0xFF01 && cp <= 0xFF5E) {
+                    out += static_cast<char>(cp - 0xFEE0);
+                    i += 2;
+                    continue;
+                }
+                if (cp == 0x3000) {
+                    out += ' ';
+                    i += 2;
+                    continue;
+                }
+            }
+        }
+        out += s[i];
+    }
+    return out;
+}
 
 std::string_view TrimmedAsCDoes(std::string_view s)
 {
@@ -74,7 +103,7 @@ void CheckInteger(const std::string& text)
 {
     std::optional<long long> expected;
     if (text.size() <= kMaxEntryLength) {
-        expected = CInteger(TrimmedAsCDoes(text));
+        expected = CInteger(TrimmedAsCDoes(AsciiForms(text)));
     }
     const bool fits = expected && *expected >= INT_MIN && *expected <= INT_MAX;
     int value = kIntSentinel;
@@ -93,7 +122,7 @@ void CheckReal(const std::string& text)
 {
     std::optional<double> expected;
     if (text.size() <= kMaxEntryLength) {
-        expected = CReal(TrimmedAsCDoes(text));
+        expected = CReal(TrimmedAsCDoes(AsciiForms(text)));
     }
     double value = kRealSentinel;
     const bool accepted = ParseDdxDouble(text, value) != FALSE;
