@@ -3,6 +3,8 @@
 // it, an input's painted label), and each calculator page is described by the result sentence it
 // paints, following every change and only once it shows.
 
+#include "ShownMainWindow.h"
+
 #include "app/CalorieDlg.h"
 #include "app/PageModel.h"
 #include "food/FoodTotalBar.h"
@@ -16,25 +18,8 @@
 
 namespace {
 
-class CExposedCalorieDlg : public CCalorieDlg {
-public:
-    CWnd* Page(PageId page) const { return PageWindowOf(page); }
-    CWnd* TotalBar() const { return m_pTotalBar; }
-};
-
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public ShownMainWindow<> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dlg.Create(CCalorieDlg::IDD));
-        ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_dlg.m_hWnd)) {
-            m_dlg.DestroyWindow();
-        }
-    }
 
     // Chooses the calculator from the menu and waits until its page has painted what it describes.
     CWnd* Show(PageId page)
@@ -54,7 +39,6 @@ protected:
     }
 
     uitest::ShellOpenRecorder m_links;
-    CExposedCalorieDlg m_dlg;
 };
 
 // Names ------------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // the title following, the logo link versus dragging the window, the hand cursor over the logo, the
 // tabs' links, minimising versus closing, and the about box from the system menu.
 
+#include "ShownMainWindow.h"
 #include "SkinTestWindow.h"
 
 #include "app/CalorieDlg.h"
@@ -160,19 +161,8 @@ bool DrawnSelected(CWnd* window, int menuIndex)
     return uitest::PixelColor(window, at.x, at.y) == ResourcePixel(IDB_MENU_SELECTED, probe.x, probe.y);
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ShownMainWindow<CObservedCalorieDlg> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dlg.Create(CCalorieDlg::IDD));
-        ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_dlg.m_hWnd)) {
-            m_dlg.DestroyWindow();
-        }
-    }
 
     // Exactly the calculator `shown` is on screen, with the total bar only beside the food page, its
     // menu button alone drawn selected and its title drawn in full.
@@ -189,7 +179,6 @@ protected:
     }
 
     uitest::ShellOpenRecorder m_links;
-    CObservedCalorieDlg m_dlg;
 };
 
 // Start-up and layout -----------------------------------------------------------------------------------

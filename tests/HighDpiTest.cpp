@@ -3,6 +3,8 @@
 // pixel for pixel, and the pages' texts are drawn at the doubled size with the screen's own pixels, not
 // enlarged from a picture drawn at the normal size.
 
+#include "ShownMainWindow.h"
+
 #include "app/CalorieDlg.h"
 #include "app/PageModel.h"
 #include "body/BmiDlg.h"
@@ -126,28 +128,8 @@ int ApproximateWidth(const std::string& text, int fontHeight)
     return width;
 }
 
-class CPagesDlg : public CCalorieDlg {
-public:
-    CWnd* Page(PageId page) const
-    {
-        CWnd* const pages[] = {m_pFoodView, m_pExercisePage, m_pRecommendPage, m_pBmiPage, m_pWaistHipPage};
-        return pages[static_cast<int>(page)];
-    }
-};
-
-class HighDpiTest : public ::testing::Test {
+class HighDpiTest : public ShownMainWindow<> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dlg.Create(CCalorieDlg::IDD));
-        ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_dlg.m_hWnd)) {
-            m_dlg.DestroyWindow();
-        }
-    }
 
     // Where the client area's origin lies in the window's picture (inside its frame line).
     CPoint ClientOrigin()
@@ -166,7 +148,6 @@ protected:
         return uitest::SaveImage(&m_dlg, path) ? QImage(QString::fromStdString(path)) : QImage();
     }
 
-    CPagesDlg m_dlg;
 };
 
 class HighDpiPageTest : public HighDpiTest, public ::testing::WithParamInterface<PageId> {};
