@@ -7,7 +7,7 @@ set -euo pipefail
 # libqt6webenginecore6-bin.
 run_packages=(
   cmake ninja-build g++
-  qt6-base-dev libgl-dev libfontconfig-dev
+  qt6-base-dev libgl-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   fonts-baekmuk fonts-nanum
 )

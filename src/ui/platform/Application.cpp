@@ -10,7 +10,6 @@
 
 #include <clocale>
 #include <deque>
-#include <future>
 #include <mutex>
 
 namespace layer {
@@ -88,9 +87,6 @@ Application::~Application()
         Gate().app = nullptr;
         dropped.swap(Gate().tasks);
     }
-    if (m_fontReader.joinable()) {
-        m_fontReader.join();
-    }
 }
 
 bool PostToApplication(std::function<void()> task)
@@ -135,18 +131,7 @@ std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offs
     if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // The installed fonts are read on another processor while the program starts: reading them is a
-    // good part of the start-up, and no window needs them before its first text. The font configuration
-    // needs no application; the fonts' list and what stands in for missing letters wait for it.
-    std::promise<void> made;
-    std::thread fontReader([ready = made.get_future()] {
-        ReadFontConfiguration();
-        ready.wait();
-        PrepareFonts();
-    });
     auto app = std::make_unique<Application>(argc, argv);
-    made.set_value();
-    app->m_fontReader = std::move(fontReader);
     QApplication::setStyle(new LayerStyle);
     QApplication::setFont(DialogFont());
     QApplication::setQuitOnLastWindowClosed(false); // the program's modal loops decide when it ends

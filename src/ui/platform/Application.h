@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <thread>
 
 namespace layer {
 
@@ -18,10 +17,6 @@ public:
 
 protected:
     bool event(QEvent* event) override; // runs the tasks that PostToApplication queues
-
-private:
-    friend std::unique_ptr<Application> CreateApplication(int&, char**, bool);
-    std::thread m_fontReader; // see CreateApplication
 };
 
 // offscreen: render without a display (sets QT_QPA_PLATFORM=offscreen when it is not set).

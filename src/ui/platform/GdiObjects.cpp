@@ -7,10 +7,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#ifdef VINTORA_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
-
 #include <algorithm>
 #include <map>
 #include <mutex>
@@ -33,8 +29,7 @@ T* Track(T* object)
 }
 
 // The Korean sans serif faces in the order of preference; the font matching takes the first one that
-// is installed. Naming them does not read the installed fonts, so the first windows can be built while
-// that reading is still going on (PrepareFonts).
+// is installed.
 const QStringList& KoreanFamilies()
 {
     static const QStringList families{"Baekmuk Gulim", "NanumGothic", "Noto Sans CJK KR"};
@@ -212,25 +207,6 @@ LOGFONT DialogLogFont(int points)
 }
 
 QFont DialogFont(int points) { return FontFromLogFont(DialogLogFont(points)); }
-
-void ReadFontConfiguration()
-{
-#ifdef VINTORA_HAVE_FONTCONFIG
-    FcInit(); // what Qt's font database asks first; done once per program
-#endif
-}
-
-void PrepareFonts()
-{
-    KoreanBoldFamilies(); // reads the installed fonts
-    // Measuring Korean text in the plain and the bold dialog face finds the faces that stand in for
-    // missing letters; the font matching keeps those lists for every thread.
-    LOGFONT bold = DialogLogFont();
-    bold.lfWeight = FW_BOLD;
-    for (const QFont& font : {DialogFont(), FontFromLogFont(bold)}) {
-        QFontMetrics(font).horizontalAdvance(QStringLiteral("칼로리 Kcal"));
-    }
-}
 
 HICON IconFromResource(int id)
 {

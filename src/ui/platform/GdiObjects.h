@@ -71,11 +71,6 @@ QFont FontFromLogFont(const LOGFONT& lf);
 // 굴림 at the pixel height of `points` at 96 dpi (9 pt: 12 px), weight 400.
 QFont DialogFont(int points = 9);
 LOGFONT DialogLogFont(int points = 9);
-// Reads the system's font configuration; safe on any thread, before the application exists too.
-void ReadFontConfiguration();
-// Reads the installed fonts and what stands in for missing letters, so that the first text measured
-// or drawn does not wait for that; safe on any thread once the application exists.
-void PrepareFonts();
 
 // Icons and cursors (HICON / HCURSOR)
 struct IconObject {
