@@ -33,13 +33,12 @@ constexpr CPoint kMenuOrigin[] = {{65, 153}, {65, 214}, {65, 275}, {65, 336}, {6
 
 // The main window with what a test needs to observe: drag requests as they arrive, the children it
 // made, its paints, and a script that runs inside its own message loop (for the modal runs).
-class CObservedCalorieDlg : public CCalorieDlg {
+class CObservedCalorieDlg : public CExposedCalorieDlg {
 public:
     std::vector<LPARAM> dragPoints; // WM_NCLBUTTONDOWN with HTCAPTION, in arrival order
     int paintCount = 0;
     std::function<void(CObservedCalorieDlg&)> onInitScript; // posted once the window is initialised
 
-    CWnd* TotalBar() const { return m_pTotalBar; }
     CWnd* FoodView() const { return m_pFoodView; }
     CWnd* BannerHost() const { return m_pBannerHost; }
     // The page window of each calculator, in menu order.
@@ -233,6 +232,54 @@ TEST_F(MainWindowTest, PlacesButtonsAndChildrenInPixels)
     for (std::size_t i = 1; i < kPageIds.size(); ++i) {
         EXPECT_EQ(rectOf(m_dlg.Pages()[i]), CRect(215, 140, 685, 390)) << "page " << i;
     }
+}
+
+// The calculators that are not on the screen at the start are made once the window's first frame is
+// there, hidden, in their place and named; a click that comes before that frame makes them at once.
+TEST(MainWindowStart, TheHiddenCalculatorsAreMadeAfterTheFirstFrame)
+{
+    CExposedCalorieDlg dlg;
+    ASSERT_TRUE(dlg.Create(CCalorieDlg::IDD));
+    EXPECT_NE(dlg.Page(PageId::Food), nullptr);
+    for (std::size_t i = 1; i < kPageIds.size(); ++i) {
+        EXPECT_EQ(dlg.Page(kPageIds[i]), nullptr) << "page " << i;
+    }
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    ASSERT_TRUE(uitest::WaitUntil([&] { return dlg.Page(PageId::WaistHip) != nullptr; }));
+    for (std::size_t i = 1; i < kPageIds.size(); ++i) {
+        CWnd* page = dlg.Page(kPageIds[i]);
+        ASSERT_NE(page, nullptr) << "page " << i;
+        EXPECT_FALSE(uitest::IsVisible(page)) << "page " << i;
+        CRect r;
+        page->GetWindowRect(&r);
+        dlg.ScreenToClient(&r);
+        EXPECT_EQ(r, CRect(215, 140, 685, 390)) << "page " << i;
+        EXPECT_EQ(uitest::AccessibleName(page), PageTitle(kPageIds[i]));
+    }
+    EXPECT_TRUE(uitest::IsVisible(dlg.Page(PageId::Food)));
+    dlg.DestroyWindow();
+}
+
+TEST(MainWindowStart, AClickBeforeTheFirstFrameMakesTheCalculatorsAtOnceAndOnlyOnce)
+{
+    CExposedCalorieDlg dlg;
+    ASSERT_TRUE(dlg.Create(CCalorieDlg::IDD));
+    ASSERT_EQ(dlg.Page(PageId::Bmi), nullptr);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_MENU_BMI, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_MENU_BMI)->m_hWnd));
+    CWnd* const bmi = dlg.Page(PageId::Bmi);
+    ASSERT_NE(bmi, nullptr);
+    EXPECT_NE(bmi->GetStyle() & WS_VISIBLE, 0u);
+    EXPECT_EQ(dlg.Page(PageId::Food)->GetStyle() & WS_VISIBLE, 0u);
+    CWnd* const exercise = dlg.Page(PageId::Exercise);
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    for (int i = 0; i < 5; ++i) {
+        uitest::ProcessEvents();
+    }
+    EXPECT_EQ(dlg.Page(PageId::Bmi), bmi);
+    EXPECT_EQ(dlg.Page(PageId::Exercise), exercise);
+    EXPECT_TRUE(uitest::IsVisible(bmi));
+    dlg.DestroyWindow();
 }
 
 // Page switching ----------------------------------------------------------------------------------------

@@ -77,6 +77,9 @@ private:
         if (!uitest::ShowAndActivate(&dlg)) {
             return FailWindow(dlg, "start", "the main window did not come up active");
         }
+        if (!uitest::WaitUntil([&dlg] { return dlg.Exercise() != nullptr; })) {
+            return FailWindow(dlg, "start", "the calculators were not made after the first frame");
+        }
         uitest::ProcessEvents();
         if (std::optional<MonkeyBreach> breach = invariants.Check()) {
             return FailWindow(dlg, breach->rule, "at start: " + breach->detail);

@@ -14,7 +14,7 @@ public:
     CWnd* TotalBar() const { return m_pTotalBar; }
 };
 
-// Dlg: the main window class the test observes it through.
+// Dlg: the main window class the test observes it through (a CExposedCalorieDlg).
 template <class Dlg = CExposedCalorieDlg>
 class ShownMainWindow : public ::testing::Test {
 protected:
@@ -22,6 +22,8 @@ protected:
     {
         ASSERT_TRUE(m_dlg.Create(CCalorieDlg::IDD));
         ASSERT_TRUE(uitest::ShowAndActivate(&m_dlg));
+        // The calculators not shown at the start are made once the first frame is on the screen.
+        ASSERT_TRUE(uitest::WaitUntil([this] { return m_dlg.Page(PageId::WaistHip) != nullptr; }));
     }
     void TearDown() override
     {

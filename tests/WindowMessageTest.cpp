@@ -209,6 +209,34 @@ TEST(WindowMessage, AMessagePostedToAWindowThatIsGoneIsDropped)
     EXPECT_EQ(other.destroyed, 0);
 }
 
+TEST(WindowMessage, WorkForLaterWaitsForTheFirstFrameThenArrivesInOrderAndNeverAtAWindowThatIsGone)
+{
+    CDerivedWnd shown;
+    CDerivedWnd gone;
+    ASSERT_TRUE(shown.CreateEx(0, nullptr, nullptr, WS_POPUP, Rect(0, 0, 50, 50), nullptr, 0));
+    ASSERT_TRUE(gone.CreateEx(0, nullptr, nullptr, WS_POPUP, Rect(60, 0, 110, 50), nullptr, 0));
+    shown.log.clear();
+    SendMessageAfterFirstFrame(shown.m_hWnd, WM_APP_RECORD);
+    SendMessageAfterFirstFrame(gone.m_hWnd, WM_APP_RECORD);
+    SendMessageAfterFirstFrame(shown.m_hWnd, WM_APP_BASEONLY);
+    gone.DestroyWindow();
+    for (int i = 0; i < 5; ++i) {
+        uitest::ProcessEvents();
+    }
+    EXPECT_TRUE(shown.log.empty()); // no window has been on the screen yet
+
+    ASSERT_TRUE(uitest::ShowAndActivate(&shown));
+    ASSERT_TRUE(uitest::WaitUntil([&] { return shown.log.size() == 2; }));
+    EXPECT_EQ(shown.log, (std::vector<std::string>{"derived record 0", "base only"}));
+
+    // Once the first frame is there, what is asked for arrives from the event loop's next turn.
+    SendMessageAfterFirstFrame(shown.m_hWnd, WM_APP_RECORD);
+    EXPECT_EQ(shown.log.size(), 2u);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return shown.log.size() == 3; }));
+    uitest::ProcessEvents();
+    EXPECT_EQ(shown.log.size(), 3u);
+}
+
 TEST(WindowMessage, DestroyingAParentDestroysItsChildrenFirstAndDeletesSelfDeletingObjects)
 {
     CDerivedWnd parent;

@@ -18,6 +18,8 @@ namespace {
 constexpr int kPageLeft = 215;
 constexpr int kPageTop = 140;
 constexpr int kFoodViewId = 10002;
+// Sent once the window's first frame is on the screen: the calculators not shown at the start are made.
+constexpr UINT WM_CREATE_PAGES = WM_APP + 0x52;
 // The title picture of the current page, and the area repainted when the page changes.
 constexpr int kTitleLeft = 215;
 constexpr int kTitleTop = 100;
@@ -27,6 +29,7 @@ constexpr RECT kTitleArea{200, 100, 400, 150};
 
 BEGIN_MESSAGE_MAP(CCalorieDlg, CDialog)
     ON_WM_CREATE()
+    ON_MESSAGE(WM_CREATE_PAGES, &CCalorieDlg::OnCreatePages)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
@@ -74,6 +77,10 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     }
 
+    // The food calculator is the one on the screen at the start; the others are made once the window's
+    // first frame is there, before the banner's browser engine loads (see CreatePages).
+    SendMessageAfterFirstFrame(m_hWnd, WM_CREATE_PAGES);
+
     m_pBannerHost = new CBannerHostDlg;
     m_pBannerHost->Create(CBannerHostDlg::IDD, this);
     m_pBannerHost->MoveWindow(215, 395, 485, 90);
@@ -90,23 +97,36 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(215, 140, 685, 360), this, kFoodViewId);
     m_pFoodView->ShowWindow(SW_SHOW);
     m_pTotalBar->SetFoodView(m_pFoodView);
-
-    m_pExercisePage = new CExerciseDlg;
-    CreatePage(m_pExercisePage, CExerciseDlg::IDD);
-    m_pRecommendPage = new CRecommendDlg;
-    CreatePage(m_pRecommendPage, CRecommendDlg::IDD);
-    m_pBmiPage = new CBmiDlg;
-    CreatePage(m_pBmiPage, CBmiDlg::IDD);
-    m_pWaistHipPage = new CWaistHipDlg;
-    CreatePage(m_pWaistHipPage, CWaistHipDlg::IDD);
     return 0;
 }
 
-void CCalorieDlg::CreatePage(CDialog* page, UINT nIDTemplate)
+LRESULT CCalorieDlg::OnCreatePages(WPARAM, LPARAM)
+{
+    CreatePages();
+    return 0;
+}
+
+void CCalorieDlg::CreatePages()
+{
+    if (m_pExercisePage) {
+        return;
+    }
+    m_pExercisePage = new CExerciseDlg;
+    CreatePage(m_pExercisePage, CExerciseDlg::IDD, PageId::Exercise);
+    m_pRecommendPage = new CRecommendDlg;
+    CreatePage(m_pRecommendPage, CRecommendDlg::IDD, PageId::Recommend);
+    m_pBmiPage = new CBmiDlg;
+    CreatePage(m_pBmiPage, CBmiDlg::IDD, PageId::Bmi);
+    m_pWaistHipPage = new CWaistHipDlg;
+    CreatePage(m_pWaistHipPage, CWaistHipDlg::IDD, PageId::WaistHip);
+}
+
+void CCalorieDlg::CreatePage(CDialog* page, UINT nIDTemplate, PageId id)
 {
     page->Create(nIDTemplate, this);
     page->MoveWindow(kPageLeft, kPageTop, 470, 250);
     page->ShowWindow(SW_HIDE);
+    page->SetAccessibleName(PageTitle(id));
 }
 
 BOOL CCalorieDlg::OnInitDialog()
@@ -157,9 +177,7 @@ BOOL CCalorieDlg::OnInitDialog()
         p.button->SetWindowPos(nullptr, p.x, p.y, p.cx, p.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
         p.button->SetAccessibleName(p.name);
     }
-    for (PageId page : kPageIds) {
-        PageWindowOf(page)->SetAccessibleName(PageTitle(page));
-    }
+    m_pFoodView->SetAccessibleName(PageTitle(PageId::Food));
 
     m_btnFood.SetSelected(1);
     m_pCurrentMenuButton = &m_btnFood;
@@ -178,6 +196,7 @@ void CCalorieDlg::OnBtnWaistHip() { SwitchTo(PageId::WaistHip); }
 
 void CCalorieDlg::SwitchTo(PageId page)
 {
+    CreatePages(); // a click that comes before the first frame is on the screen
     for (const PageEffect& effect : m_pageModel.Click(page)) {
         switch (effect.kind) {
         case PageEffectKind::SelectButton:

@@ -57,6 +57,7 @@ protected:
     CPageModel m_pageModel; // which page, menu button and title are current
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnCreatePages(WPARAM, LPARAM);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
@@ -74,13 +75,16 @@ protected:
     afx_msg void OnBtnWaistHip();
     afx_msg void OnMinimize();
 
+    // The calculators other than the food one, each hidden; once (the food view is made in OnCreate).
+    void CreatePages();
+    // The page window of a calculator; null for one not made yet (CreatePages).
     CWnd* PageWindowOf(PageId page) const;
     CMenuButton& MenuButtonOf(PageId page);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    void CreatePage(CDialog* page, UINT nIDTemplate);
+    void CreatePage(CDialog* page, UINT nIDTemplate, PageId id);
     // Applies the effects of a click on the page's menu button, in order.
     void SwitchTo(PageId page);
     void PaintIcon();

@@ -7,6 +7,7 @@
 #include "ui/platform/Ddx.h"
 #include "ui/platform/Dialog.h"
 #include "ui/platform/DialogTemplate.h"
+#include "ui/platform/FirstFrame.h"
 #include "ui/platform/FormView.h"
 #include "ui/platform/HtmlView.h"
 #include "ui/platform/Gdi.h"

@@ -1,15 +1,14 @@
 #include "ui/platform/BrowserLoader.h"
 
+#include "ui/platform/FirstFrame.h"
 #include "ui/platform/WinApp.h"
 #include "ui/platform/webview/BrowserPlugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
-#include <QGuiApplication>
 #include <QPluginLoader>
-#include <QTimer>
-#include <QWindow>
+
+#include <algorithm>
 
 // Set by the build: the plugin's install folder, relative to the executable's and absolute.
 #if !defined(VINTORA_PLUGIN_DIR_FROM_BINDIR) || !defined(VINTORA_PLUGIN_INSTALL_DIR)
@@ -20,35 +19,6 @@ namespace layer {
 namespace {
 
 constexpr const char* kPluginName = "vintora_webview"; // the platform's prefix and suffix are added
-
-// Calls `shown` once, after the first window of the program has been exposed: its first frame is
-// painted while the expose is handled, so the call comes from the event loop right after it.
-class FirstFrameWatcher : public QObject {
-public:
-    // A child of the application: it goes with it when no window was ever shown.
-    explicit FirstFrameWatcher(std::function<void()> shown) : QObject(qApp), m_shown(std::move(shown)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* window = event->type() == QEvent::Expose ? qobject_cast<QWindow*>(watched) : nullptr;
-        if (window && window->isExposed() && m_shown) {
-            QTimer::singleShot(0, qApp, std::exchange(m_shown, nullptr));
-            qApp->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_shown;
-};
-
-bool AnyWindowExposed()
-{
-    const QWindowList windows = QGuiApplication::topLevelWindows();
-    return std::any_of(windows.begin(), windows.end(), [](const QWindow* w) { return w->isExposed(); });
-}
 
 // What the engine logs as it starts inside a plugin is expected here (the plugin prepares the engine
 // for software drawing itself) and tells the user nothing; everything else goes on as before.
@@ -100,20 +70,14 @@ QStringList BrowserLoader::SearchDirectories()
 
 void BrowserLoader::LoadAfterFirstFrame()
 {
-    if (m_watching) {
-        return;
-    }
-    m_watching = true;
-    if (AnyWindowExposed()) {
-        QTimer::singleShot(0, qApp, [this] { Load(); });
-    } else {
-        qApp->installEventFilter(new FirstFrameWatcher([this] { Load(); }));
+    if (!m_watching) {
+        m_watching = true;
+        RunAfterFirstFrame([this] { Load(); });
     }
 }
 
 void BrowserLoader::Load()
 {
-    QGuiApplication::sync(); // the first frame is on its way to the screen before the engine loads
     m_state = State::Unavailable;
     if (AfxControlContainerEnabled()) {
         g_previousHandler = qInstallMessageHandler(QuietEngineStart);
