@@ -361,6 +361,42 @@ TEST(DrawingContext, GulimResolvesToGulimForTextAndToADrawnBoldFaceForBoldText)
     EXPECT_EQ(recorder.Entries()[1].face, "NanumGothic");
 }
 
+// A line that falls wholly outside the picture leaves no ink and is still what the program drew; one
+// that reaches into it by a few rows, at the top or the bottom, is drawn.
+TEST(DrawingContext, ALineOutOfReachIsSkippedAndALineReachingInIsDrawn)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(120, 40, 1, 32, nullptr));
+    dc.SelectObject(&bitmap);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(0, 0, 0));
+    const auto inkRows = [&dc] {
+        std::vector<int> rows;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 120; ++x) {
+                if (dc.GetPixel(x, y) != RGB(255, 255, 255)) {
+                    rows.push_back(y);
+                    break;
+                }
+            }
+        }
+        return rows;
+    };
+    struct Case {
+        int y;
+        bool inked;
+    };
+    CDrawRecorder recorder;
+    for (const Case c : {Case{40, false}, Case{-12, false}, Case{35, true}, Case{-8, true}, Case{400, false}}) {
+        dc.FillSolidRect(0, 0, 120, 40, RGB(255, 255, 255));
+        dc.TextOut(2, c.y, "칼로리 계산기");
+        EXPECT_EQ(!inkRows().empty(), c.inked) << "y " << c.y;
+    }
+    EXPECT_EQ(recorder.Entries().size(), 5u);
+}
+
 TEST(DrawingContext, ASelectedBitmapIsNotDeletedAndReportsItsSize)
 {
     CDC source;

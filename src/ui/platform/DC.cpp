@@ -280,9 +280,29 @@ const QStaticText& LaidOut(const QString& line, const QFont& font)
     return found->second.second;
 }
 
+// Whether a line `height` pixels high at y can leave any ink: one wholly above or below what the painter
+// reaches (its device and its clip) is not laid out, which would load its glyphs for nothing. A page
+// writes every row of its text, those scrolled out of sight too.
+bool LineCanShow(QPainter* p, int y, int height)
+{
+    const QRectF line(0, y, 1, height);
+    if (p->hasClipping()) {
+        const QRectF clip = p->clipBoundingRect();
+        if (line.bottom() <= clip.top() || line.top() >= clip.bottom()) {
+            return false;
+        }
+    }
+    const QRectF onDevice = p->transform().mapRect(line);
+    const qreal deviceHeight = p->device()->height();
+    return onDevice.bottom() > 0 && onDevice.top() < deviceHeight;
+}
+
 // Draws one line with its top-left at (x, y) in the context's colours and mode.
 void DrawLine(DcState* s, QPainter* p, const QString& line, int x, int y)
 {
+    if (!LineCanShow(p, y, QFontMetrics(s->qfont).height())) {
+        return;
+    }
     if (s->bkMode == OPAQUE) {
         const QFontMetrics fm(s->qfont);
         p->fillRect(QRect(x, y, fm.horizontalAdvance(line), fm.height()), layer::ToQColor(s->bkColor));
