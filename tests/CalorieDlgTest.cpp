@@ -234,6 +234,17 @@ TEST_F(MainWindowTest, PlacesButtonsAndChildrenInPixels)
     }
 }
 
+// The window manager gets the program's icon in the sizes it draws windows with; the larger pictures
+// are the launchers' (installed with the program) and stay off the wire.
+TEST(MainWindowIcon, ComesInTheSizesOfTitleBarsTaskBarsAndSwitchers)
+{
+    CWinApp app; // the main window takes its icon from the application
+    CExposedCalorieDlg dlg;
+    ASSERT_TRUE(dlg.Create(CCalorieDlg::IDD));
+    EXPECT_EQ(uitest::WindowIconSizes(&dlg), (std::vector<int>{16, 24, 32, 48, 64}));
+    dlg.DestroyWindow();
+}
+
 // The calculators that are not on the screen at the start are made once the window's first frame is
 // there, hidden, in their place and named; a click that comes before that frame makes them at once.
 TEST(MainWindowStart, TheHiddenCalculatorsAreMadeAfterTheFirstFrame)

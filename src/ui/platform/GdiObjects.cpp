@@ -56,6 +56,8 @@ const QStringList& KoreanBoldFamilies()
     return families;
 }
 
+constexpr int kLargestWindowIcon = 64;
+
 // Faces of the classic Korean desktop that stand for the plain Korean sans serif.
 bool IsClassicKoreanFace(const QString& face)
 {
@@ -223,8 +225,18 @@ HICON IconFromResource(int id)
     for (const ImageResource& image : images) {
         const QImage pixels = ImageOfPixels(image.image, QImage::Format_ARGB32_Premultiplied);
         if (!pixels.isNull()) {
-            icon->icon.addPixmap(QPixmap::fromImage(pixels));
+            const QPixmap pixmap = QPixmap::fromImage(pixels);
+            icon->icon.addPixmap(pixmap);
+            // A window hands the window manager the sizes it draws windows with (title bar, task bar,
+            // switcher, up to 64 logical pixels); launchers take the installed icons. All seven sizes up
+            // to 256 pixels would put a third of a megabyte on the wire as the window maps.
+            if (pixels.width() <= kLargestWindowIcon * ScreenPixelRatio()) {
+                icon->windowIcon.addPixmap(pixmap);
+            }
         }
+    }
+    if (icon->windowIcon.isNull()) {
+        icon->windowIcon = icon->icon;
     }
     icon->pixmap = icon->icon.pixmap(QSize(32, 32), ScreenPixelRatio());
     cache[id] = icon;

@@ -75,7 +75,8 @@ LOGFONT DialogLogFont(int points = 9);
 // Icons and cursors (HICON / HCURSOR)
 struct IconObject {
     QIcon icon;
-    QPixmap pixmap; // 32 × 32 logical
+    QIcon windowIcon; // the sizes up to 64 pixels (see IconFromResource)
+    QPixmap pixmap;   // 32 × 32 logical
     bool isCursor = false;
     Qt::CursorShape shape = Qt::ArrowCursor;
 };

@@ -333,7 +333,7 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
     }
     HICON previous = std::exchange(bBigIcon ? rec->bigIcon : rec->smallIcon, hIcon);
     if (layer::IconObject* icon = layer::AsIcon(hIcon); icon && rec->outer && !(rec->style & WS_CHILD)) {
-        rec->outer->setWindowIcon(icon->icon);
+        rec->outer->setWindowIcon(icon->windowIcon);
     }
     return previous;
 }

@@ -120,6 +120,8 @@ CRect RectIn(CWnd* window, CWnd* descendant);
 CRect PopupRect(CWnd* window);
 // Restores a minimised top-level window as the desktop's task bar does, and waits until it is active.
 bool RestoreFromTaskbar(CWnd* window);
+// The widths of the pictures a top-level window hands the window manager as its icon, smallest first.
+std::vector<int> WindowIconSizes(CWnd* window);
 // On the offscreen platform every window that is shown takes the activation, popups too, and nothing gives
 // it back when a popup closes in some ways (a double-click on a drop-down list): the keyboard then reaches
 // no window. A window system gives the activation back to the window under the popup. This does that for

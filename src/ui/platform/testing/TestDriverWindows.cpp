@@ -1,5 +1,5 @@
 // The test driver's view of the windows on screen: shown children, rectangles across windows, the open
-// popup, and restoring a minimised window (TestDriver.h).
+// popup, restoring a minimised window, and the window's icon (TestDriver.h).
 
 #include "ui/platform/testing/TestDriver.h"
 
@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace uitest {
 namespace {
@@ -105,6 +107,19 @@ bool RestoreFromTaskbar(CWnd* window)
     handle->setWindowStates(handle->windowStates() & ~Qt::WindowMinimized);
     handle->requestActivate();
     return WaitUntil([window] { return !window->IsIconic(); }) && QTest::qWaitForWindowActive(handle);
+}
+
+std::vector<int> WindowIconSizes(CWnd* window)
+{
+    layer::WindowRecord* top = layer::TopLevelOf(window ? layer::Find(window->m_hWnd) : nullptr);
+    std::vector<int> sizes;
+    if (top && top->outer) {
+        for (const QSize& size : top->outer->windowIcon().availableSizes()) {
+            sizes.push_back(size.width());
+        }
+    }
+    std::sort(sizes.begin(), sizes.end());
+    return sizes;
 }
 
 } // namespace uitest
