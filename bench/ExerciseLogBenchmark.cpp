@@ -4,8 +4,8 @@
 
 #include "exercise/ExerciseDlg.h"
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <benchmark/benchmark.h>
 

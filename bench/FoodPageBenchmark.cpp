@@ -6,8 +6,8 @@
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
 #include "ui/SkinDraw.h"
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,8 +6,10 @@ is broken.
 - Every header is implemented in the .cpp of its own name (X.cpp or X<Part>.cpp, such as WndDefault.cpp),
   is header-only, or is one the layer declares and src/res provides (Resources.h, DialogTemplate.h).
   This reads the object files of a build: scripts/check-layout.py [BUILD_DIR], build/debug by default.
-- Qt is included only in src/ui/platform/; the layer includes none of the program's own folders; the
+- Qt is included only in src/platform/; the layer includes none of the program's own folders; the
   window-free logic (the vintora_logic sources) includes only its own headers, never app/ or ui/.
+- The layer's parts, one folder each under src/platform/, include only themselves and the parts below
+  them in LAYER_PARTS; the layer's umbrella header (platform/Afx.h) stands above them all.
 - No source file is over 500 lines, except the data tables.
 It also lists the pairs of files X and Y where X.h or X.cpp includes Y.h and Y.h or Y.cpp includes X.h.
 """
@@ -18,8 +20,13 @@ import sys
 
 SRC = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src')
 DATA_TABLES = {'food/FoodCatalogueData.cpp', 'exercise/ExerciseTableData.cpp', 'res/DialogTemplates.cpp'}
-DECLARED_BY_LAYER = {'ui/platform/Resources.h', 'ui/platform/DialogTemplate.h'}
-PROGRAM_FOLDERS = ('app/', 'food/', 'body/', 'exercise/', 'web/', 'res/')
+DECLARED_BY_LAYER = {'platform/core/Resources.h', 'platform/core/DialogTemplate.h'}
+PROGRAM_FOLDERS = ('app/', 'food/', 'body/', 'exercise/', 'web/', 'res/', 'text/', 'ui/')
+LAYER = 'platform/'
+# The layer's parts from the bottom up: each may include the parts before it, never one after it. The
+# layer's umbrella header (platform/Afx.h, for the program) stands above every part but the tests' support.
+LAYER_PARTS = ['core', 'gdi', 'host', 'window', 'app', 'controls', 'dialog', 'web', '(platform/Afx.h)', 'testing']
+UMBRELLA = LAYER_PARTS.index('(platform/Afx.h)')
 MAX_LINES = 500
 
 include = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')
@@ -96,9 +103,10 @@ for rel, (lines, _) in files.items():
             declared_in.setdefault(name, set()).add(rel)
 objects = []
 for folder, _, names in os.walk(build):
-    m = re.search(r'src/.*CMakeFiles/vintora_\w+\.dir/(.*)', folder.replace(os.sep, '/'))
+    # An object's source, relative to src/: the target's own folder, then the path below its .dir.
+    m = re.search(r'/src/(.*?)CMakeFiles/vintora_\w+\.dir/(.*)', folder.replace(os.sep, '/'))
     if m and 'test_support' not in folder:
-        objects += [(os.path.join(folder, n), os.path.join(m.group(1), n[:-len('.o')])) for n in names
+        objects += [(os.path.join(folder, n), os.path.join(m.group(1) + m.group(2), n[:-len('.o')])) for n in names
                     if n.endswith('.cpp.o')]
 if not objects:
     problems.append(f'no object files under {build}: build first to check where headers are implemented')
@@ -116,12 +124,27 @@ for obj, rel in objects:
             if h not in DECLARED_BY_LAYER and not (mine == own or (mine.startswith(own) and mine[len(own)].isupper())):
                 problems.append(f'{h}: {"::".join(qualified)} is defined in {rel}')
 
+def part_of(rel):
+    """The layer part a path of src/ belongs to, as its index in LAYER_PARTS; None outside the layer."""
+    if not rel.startswith(LAYER):
+        return None
+    rest = rel[len(LAYER):]
+    return LAYER_PARTS.index(rest.split('/')[0]) if '/' in rest else UMBRELLA
+
+for rel in files:
+    rest = rel[len(LAYER):]
+    if rel.startswith(LAYER) and '/' in rest and rest.split('/')[0] not in LAYER_PARTS[:UMBRELLA] + ['testing']:
+        problems.append(f'{rel}: lies in no part of the layer ({", ".join(LAYER_PARTS)})')
+
 # Layering and sizes.
 for rel, (lines, incs) in sorted(files.items()):
     for kind, i in incs:
-        if kind == '<' and re.match(r'Q[A-Z]\w*$|Qt\w*/', i) and not rel.startswith('ui/platform/'):
-            problems.append(f'{rel}: includes Qt ({i}) outside ui/platform/')
-        if kind == '"' and rel.startswith('ui/platform/') and i.startswith(PROGRAM_FOLDERS):
+        if kind == '<' and re.match(r'Q[A-Z]\w*$|Qt\w*/', i) and not rel.startswith(LAYER):
+            problems.append(f'{rel}: includes Qt ({i}) outside {LAYER}')
+        mine, theirs = part_of(rel), part_of(i)
+        if kind == '"' and mine is not None and theirs is not None and theirs > mine:
+            problems.append(f'{rel}: the layer\'s part {LAYER_PARTS[mine]} includes {i}, of a part above it')
+        if kind == '"' and rel.startswith(LAYER) and i.startswith(PROGRAM_FOLDERS):
             problems.append(f'{rel}: the layer includes the program\'s {i}')
         if kind == '"' and (rel in logic or stem(rel) + '.cpp' in logic) and i in files and \
                 stem(i) + '.cpp' not in logic and (stem(i) + '.cpp' in files or i.startswith(('app/', 'ui/'))):

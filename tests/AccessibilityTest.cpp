@@ -9,7 +9,7 @@
 #include "app/PageModel.h"
 #include "food/FoodTotalBar.h"
 #include "res/Resource.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // and every button strip changes look when hovered and pressed. Checked at 1x and 2x.
 
 #include "res/Resource.h"
-#include "ui/platform/Resources.h"
+#include "platform/core/Resources.h"
 
 #include <QColor>
 #include <QImage>

@@ -10,7 +10,7 @@
 #include "body/WaistHipDlg.h"
 #include "exercise/ExerciseDlg.h"
 #include "res/Resource.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "LoopbackHttpServer.h"
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/HttpAddress.h"
+#include "platform/Afx.h"
+#include "platform/web/HttpAddress.h"
 #include "web/BannerFetch.h"
 
 #include <gtest/gtest.h>

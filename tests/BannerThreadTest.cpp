@@ -4,9 +4,9 @@
 // window closes at once while the fetch waits for a server.
 
 #include "app/CalorieDlg.h"
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/ModalDriver.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/ModalDriver.h"
+#include "platform/testing/TestDriver.h"
 #include "web/ADView.h"
 #include "web/BannerFetch.h"
 #include "web/BannerHostDlg.h"

@@ -15,7 +15,7 @@
 #include "food/FoodView.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 #include "web/BannerHostDlg.h"
 #include "web/LinkTable.h"
 

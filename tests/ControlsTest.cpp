@@ -1,8 +1,8 @@
 // Controls as a person uses them: drop-down lists (sorted in Korean order, one notification per choice,
 // none for the program's own selection), report lists with check boxes, owner-drawn buttons.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

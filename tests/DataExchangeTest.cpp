@@ -1,8 +1,8 @@
 // Dialog data exchange as a page uses it: typed entries read into members in order, the first bad entry
 // stopping the exchange with one prompt, radio groups counted by radio buttons only.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

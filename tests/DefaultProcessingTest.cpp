@@ -1,8 +1,8 @@
 // The default processing behind a handler: Default() runs a control's own behaviour, control colours
 // come from the owner's WM_CTLCOLOR answer, and the close request has its default per kind of window.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

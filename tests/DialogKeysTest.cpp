@@ -1,8 +1,8 @@
 // Dialogs: keys as a dialog handles them unless PreTranslateMessage swallows them, the system close
 // request and the system menu, the modal loop, and a frameless popup with its frame line.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "food/FoodCatalogue.h"
 #include "res/Resource.h"
-#include "ui/platform/DialogTemplate.h"
-#include "ui/platform/Messages.h"
-#include "ui/platform/Styles.h"
+#include "platform/core/DialogTemplate.h"
+#include "platform/core/Messages.h"
+#include "platform/core/Styles.h"
 
 #include <gtest/gtest.h>
 

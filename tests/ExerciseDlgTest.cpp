@@ -8,8 +8,8 @@
 #include "exercise/ExerciseTable.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // boxes filled with their entries, members bound as soon as Create returns, vertical scrolling with the
 // scroll view's steps, and the controls moving with the picture.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -14,10 +14,10 @@
 #include "food/FoodView.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "ui/platform/DrawRecorder.h"
-#include "ui/platform/GdiObjects.h"
-#include "ui/platform/Resources.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/gdi/DrawRecorder.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/core/Resources.h"
+#include "platform/testing/TestDriver.h"
 
 #include <QImage>
 #include <QPainter>

@@ -6,7 +6,7 @@
 
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

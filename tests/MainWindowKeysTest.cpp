@@ -10,7 +10,7 @@
 #include "exercise/ExerciseDlg.h"
 #include "food/FoodView.h"
 #include "res/Resource.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 #include "web/LinkTable.h"
 
 #include <gtest/gtest.h>

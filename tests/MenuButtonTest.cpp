@@ -9,7 +9,7 @@
 #include "ui/MenuButton.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

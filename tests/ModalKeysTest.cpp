@@ -2,8 +2,8 @@
 // reach that window alone. The window beneath keeps its state and its modal loop, and once the modal window
 // has closed it is active again with the focus where it was.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "food/FoodCatalogue.h"
 #include "res/Resource.h"
-#include "ui/platform/Messages.h"
+#include "platform/core/Messages.h"
 
 #include <array>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "MonkeyInvariants.h"
 #include "MonkeyWindow.h"
 
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "MonkeyWindow.h"
 
 #include "food/FoodTotalBar.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 #include "web/BannerHostDlg.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The pointer: hover and leave notifications, the cursor, and a drag or a flick of the whole window.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

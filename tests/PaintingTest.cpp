@@ -2,8 +2,8 @@
 // record's rectangle, and the drawing contexts (text, fills, bitmaps, fonts) with the text recorder.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // place needs, whole (its 2x picture an intact PNG), and the strings read exactly.
 
 #include "res/Resource.h"
-#include "ui/platform/Resources.h"
+#include "platform/core/Resources.h"
 
 #include <gtest/gtest.h>
 

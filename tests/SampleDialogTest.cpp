@@ -1,8 +1,8 @@
 // A dialog with every kind of control, built from a template and rendered to a picture
 // (layer-sample.png in the temporary directory), checked where the dialog units put each control.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

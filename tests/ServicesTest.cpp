@@ -2,8 +2,8 @@
 // threads, paths, string resources and the application object; and the pointer list that the exercise
 // page keeps its records in.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

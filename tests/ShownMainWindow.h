@@ -3,7 +3,7 @@
 
 #include "app/CalorieDlg.h"
 #include "food/FoodTotalBar.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinDraw.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/testing/TestDriver.h"
 
 #include <QImage>
 

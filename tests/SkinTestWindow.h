@@ -3,7 +3,7 @@
 // CBufferedPaintDC with a paint function the test chooses, binds button objects to its controls, and
 // reference pixels of the compiled bitmap resources.
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 #include <functional>
 #include <span>

@@ -1,7 +1,7 @@
 // Message maps, Default, SendMessage and PostMessage on real windows of the layer.
 
-#include "ui/platform/Afx.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/Afx.h"
+#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // system menu.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 class CAboutDlg : public CDialog {
 public:

@@ -2,7 +2,7 @@
 // The application object: makes the program's directory the current directory and runs the main
 // window modally; the program ends when the main window closes.
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 #include <string>
 

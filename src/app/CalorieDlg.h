@@ -8,7 +8,7 @@
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
 #include "ui/MenuButton.h"
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 class CBannerHostDlg;
 class CBmiDlg;

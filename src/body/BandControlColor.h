@@ -9,7 +9,7 @@
 
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 #include <span>
 

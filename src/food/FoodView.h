@@ -6,7 +6,7 @@
 
 #include "food/FoodTally.h"
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 #include <array>
 

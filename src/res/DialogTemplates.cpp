@@ -1,7 +1,7 @@
 #include "food/FoodCatalogue.h"
 #include "res/Resource.h"
-#include "ui/platform/DialogTemplate.h"
-#include "ui/platform/Styles.h"
+#include "platform/core/DialogTemplate.h"
+#include "platform/core/Styles.h"
 
 #include <array>
 #include <string>

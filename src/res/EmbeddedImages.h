@@ -3,7 +3,7 @@
 // source that vintora_image_baker writes into the build folder; read only through the lookups of
 // ImageResources.cpp.
 
-#include "ui/platform/Resources.h"
+#include "platform/core/Resources.h"
 
 #include <span>
 

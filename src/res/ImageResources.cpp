@@ -1,7 +1,7 @@
 // Lookups of the compiled pictures by resource id.
 
 #include "res/EmbeddedImages.h"
-#include "ui/platform/Resources.h"
+#include "platform/core/Resources.h"
 
 #include <algorithm>
 

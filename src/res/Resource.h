@@ -3,7 +3,7 @@
 // to use.
 
 // Icon
-inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (IconImages in ui/platform/Resources.h)
+inline constexpr int IDI_MAINFRAME = 128;          // program icon, several sizes (IconImages in platform/core/Resources.h)
 
 // Bitmaps (ids 135, 137 and 140 are not pictures)
 inline constexpr int IDB_SKIN = 129;               // 780 x 530 main-window face

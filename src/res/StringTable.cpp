@@ -2,7 +2,7 @@
 
 #include "res/Resource.h"
 
-#include "ui/platform/Resources.h"
+#include "platform/core/Resources.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/BufferedPaintDC.h"
 
-#include "ui/platform/Wnd.h"
+#include "platform/window/Wnd.h"
 
 CBufferedPaintDC::CBufferedPaintDC(CWnd* pWnd) : m_pWnd(pWnd)
 {

@@ -6,7 +6,7 @@
 // Parts of the client area that the handler does not draw are copied as the fresh bitmap holds them,
 // so a handler starts by filling its whole client rectangle.
 
-#include "ui/platform/DC.h"
+#include "platform/gdi/DC.h"
 
 class CWnd;
 

@@ -3,7 +3,7 @@
 // page nor press a button (IsPageEnterOrEscape), and a page object deletes itself when its window is
 // destroyed (the main window creates the pages with new and never deletes them).
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 class CPageDlg : public CDialog {
 public:

@@ -1,6 +1,6 @@
 #include "ui/PageLabels.h"
 
-#include "ui/platform/Wnd.h"
+#include "platform/window/Wnd.h"
 
 void NameControlsByLabels(CWnd& page, std::span<const PageLabel> labels)
 {

@@ -3,7 +3,7 @@
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "ui/platform/Wnd.h"
+#include "platform/window/Wnd.h"
 
 #include <memory>
 

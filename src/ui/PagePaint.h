@@ -4,7 +4,7 @@
 // the page has to say at fixed places of its client area.
 
 #include "ui/PageLabels.h"
-#include "ui/platform/DC.h"
+#include "platform/gdi/DC.h"
 
 #include <functional>
 #include <initializer_list>

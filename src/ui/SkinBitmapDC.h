@@ -3,7 +3,7 @@
 // context, the resource loaded and selected into it. On destruction the previous bitmap is selected
 // back, then the bitmap and the context are deleted, so no drawing object outlives the paint.
 
-#include "ui/platform/DC.h"
+#include "platform/gdi/DC.h"
 
 class CSkinBitmapDC : public CDC {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The colours that every painted surface shares, as plain RGB triples.
 
-#include "ui/platform/Types.h"
+#include "platform/core/Types.h"
 
 inline constexpr COLORREF kPageBackgroundColor = RGB(255, 255, 255); // first fill of every page
 inline constexpr COLORREF kBandColorEven = RGB(247, 243, 222);       // bands 0, 2, 4 … of DrawPageBands

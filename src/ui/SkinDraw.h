@@ -2,8 +2,8 @@
 // The drawing operations that all painted surfaces share: the font recipe, bitmap resources drawn by
 // plain copy, the banded page background, and the suppression of background erasing.
 
-#include "ui/platform/DC.h"
-#include "ui/platform/MessageMap.h"
+#include "platform/gdi/DC.h"
+#include "platform/window/MessageMap.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // the hover notification sets m_bHover and the leave clears it, each repainting the button at once so
 // that the derived DrawItem shows the matching look.
 
-#include "ui/platform/Controls.h"
+#include "platform/controls/Controls.h"
 
 class CTrackingButton : public CButton {
 protected:

@@ -3,7 +3,7 @@
 // host, 1000 x 1000, on top and shown, so the 485 x 90 strip shows the page's area from (10, 15): it has
 // no visible size until the first page has loaded. It deletes itself when its window is destroyed.
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 class CADView : public CHtmlView {
 protected:

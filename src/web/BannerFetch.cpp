@@ -1,6 +1,6 @@
 #include "web/BannerFetch.h"
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 #include "web/BannerHostDlg.h"
 #include "web/LinkTable.h"
 

@@ -2,7 +2,7 @@
 // The remote banner: its address, the fetch that tells whether it can be reached now, and the worker
 // thread that switches the strip to it when it can.
 
-#include "ui/platform/Types.h"
+#include "platform/core/Types.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // itself when its window is destroyed.
 
 #include "res/Resource.h"
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 class CADView;
 

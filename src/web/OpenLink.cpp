@@ -1,7 +1,7 @@
 #include "web/OpenLink.h"
 
-#include "ui/platform/Services.h"
-#include "ui/platform/Styles.h"
+#include "platform/core/Services.h"
+#include "platform/core/Styles.h"
 
 void OpenLink(LinkId link)
 {

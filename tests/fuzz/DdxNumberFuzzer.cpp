@@ -5,7 +5,7 @@
 // exchange writes back into an edit reads back as the same number.
 
 #include "FuzzCheck.h"
-#include "ui/platform/DdxParse.h"
+#include "platform/dialog/DdxParse.h"
 
 #include <bit>
 #include <cctype>

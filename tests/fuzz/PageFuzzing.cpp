@@ -2,8 +2,8 @@
 
 #include "FuzzCheck.h"
 #include "res/Resource.h"
-#include "ui/platform/Application.h"
-#include "ui/platform/testing/TestDriver.h"
+#include "platform/app/Application.h"
+#include "platform/testing/TestDriver.h"
 
 #include <bit>
 #include <cmath>

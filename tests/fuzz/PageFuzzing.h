@@ -5,7 +5,7 @@
 // the edit's text, a finite number; the first edit that does not read brings up exactly the framework's
 // prompt, keeps the keyboard focus, and leaves its member and every later one as they were.
 
-#include "ui/platform/Afx.h"
+#include "platform/Afx.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

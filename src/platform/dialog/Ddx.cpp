@@ -1,0 +1,180 @@
+#include "platform/dialog/Ddx.h"
+
+#include "platform/controls/Controls.h"
+#include "platform/controls/ControlOps.h"
+#include "platform/dialog/DialogKeys.h"
+#include "platform/window/Dispatcher.h"
+#include "platform/dialog/MessageBoxes.h"
+#include "platform/host/WindowRegistry.h"
+
+using layer::Find;
+using layer::WindowRecord;
+
+namespace {
+
+// Thrown by Fail(), caught by UpdateData: the exchange stops at the field that failed.
+struct ExchangeStopped {};
+
+void Prompt(CDataExchange* pDX, const char* text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+} // namespace
+
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
+{
+}
+
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    CWnd* control = m_pDlgWnd ? m_pDlgWnd->GetDlgItem(nIDC) : nullptr;
+    m_hWndLastControl = control ? control->m_hWnd : nullptr;
+    m_bEditLastControl = FALSE;
+    return m_hWndLastControl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC)
+{
+    const HWND h = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return h;
+}
+
+void CDataExchange::Fail()
+{
+    if (m_bSaveAndValidate && m_hWndLastControl) {
+        if (m_bEditLastControl) {
+            layer::FocusControl(m_hWndLastControl); // focus and select its text
+        } else if (CWnd* control = CWnd::FromHandle(m_hWndLastControl)) {
+            control->SetFocus();
+        }
+    }
+    throw ExchangeStopped{};
+}
+
+namespace layer {
+
+BOOL ExchangeData(CWnd* wnd, BOOL bSaveAndValidate)
+{
+    CDataExchange dx(wnd, bSaveAndValidate);
+    try {
+        wnd->DoDataExchange(&dx);
+    } catch (const ExchangeStopped&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace layer
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd) {
+        return;
+    }
+    const HWND h = pDX->PrepareCtrl(nIDC);
+    WindowRecord* rec = Find(h);
+    if (!rec) {
+        return;
+    }
+    // The member object takes the control over from the object that had it.
+    CWnd* previous = rec->wnd;
+    const bool layerOwned = rec->layerOwnsObject;
+    rec->wnd = &rControl;
+    rec->layerOwnsObject = false;
+    rControl.m_hWnd = h;
+    if (previous && previous != &rControl) {
+        previous->m_hWnd = nullptr;
+        if (layerOwned) {
+            delete previous;
+        }
+    }
+    if (rec->outer) {
+        rec->outer->update(); // an owner-drawn button paints through its new object
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseDdxInt(control->GetWindowText(), value)) {
+            Prompt(pDX, "정수를 입력하십시오.");
+        }
+    } else {
+        control->SetWindowText(FormatDdxInt(value));
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseDdxDouble(control->GetWindowText(), value)) {
+            Prompt(pDX, "숫자를 입력하십시오.");
+        }
+    } else {
+        control->SetWindowText(FormatDdxDouble(value));
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
+{
+    const HWND h = pDX->PrepareEditCtrl(nIDC);
+    CWnd* control = CWnd::FromHandle(h);
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = control->GetWindowText();
+    } else {
+        control->SetWindowText(value);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
+{
+    const HWND first = pDX->PrepareCtrl(nIDC);
+    WindowRecord* start = Find(first);
+    if (!start) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+    }
+    // From the first button to the next control that starts a group, counting radio buttons only.
+    const std::vector<WindowRecord*> siblings = layer::ChildrenOf(start->parent);
+    int index = 0;
+    bool inGroup = false;
+    for (WindowRecord* r : siblings) {
+        if (r == start) {
+            inGroup = true;
+        } else if (!inGroup) {
+            continue;
+        } else if (r->style & WS_GROUP) {
+            break;
+        }
+        if (!layer::IsRadioButton(r)) {
+            continue;
+        }
+        if (pDX->m_bSaveAndValidate) {
+            if (layer::Send(r->hwnd, BM_GETCHECK) == BST_CHECKED) {
+                value = index;
+            }
+        } else {
+            layer::Send(r->hwnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED);
+        }
+        ++index;
+    }
+}

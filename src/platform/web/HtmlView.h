@@ -1,0 +1,47 @@
+#pragma once
+// A child window that shows a web page. The browser engine comes from a plugin of the layer that is
+// loaded after the program's first window is on the screen (see BrowserLoader.h); without it the
+// window stays plain and nothing else changes.
+//
+// Navigate2 asks for a page: a local path as the platform writes it, or an address with its scheme.
+// The requests are served in order, each once the one before has completed, so a page asked for
+// early is shown before a later one replaces it; those asked before the engine is there wait for it.
+// OnNavigateComplete2 runs on the user-interface thread after every completed navigation, whoever
+// started it (Navigate2, a link the user clicked, the page itself).
+
+#include "platform/window/Wnd.h"
+
+#include <memory>
+#include <string>
+
+class IBrowserPlugin;
+namespace layer {
+struct HtmlViewState;
+}
+
+class CHtmlView : public CWnd {
+public:
+    CHtmlView();
+    ~CHtmlView() override;
+
+    BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, void* pContext = nullptr) override;
+    void Navigate2(const std::string& url);
+    // The address of the page shown now (file:// for a local page); empty before the first one.
+    std::string GetLocationURL() const;
+    // Whether a navigation asked for with Navigate2 is still waiting or loading.
+    BOOL GetBusy() const;
+
+    virtual void OnNavigateComplete2(const std::string& strURL);
+
+private:
+    void AttachBrowser(IBrowserPlugin& plugin);
+    void NavigationCompleted(const std::string& url);
+    void NavigateNext();
+
+    std::unique_ptr<layer::HtmlViewState> m_state;
+};
+
+// Runs the event loop until no browser view is busy, for at most timeoutMs; answers at once when the
+// browser engine cannot be had. TRUE when no view is busy any more.
+BOOL AfxWaitForBrowserViews(DWORD timeoutMs);

@@ -1,0 +1,69 @@
+#include "platform/web/WebEnginePlugin.h"
+
+#include <QOpenGLContext>
+#include <QQuickWindow>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+QT_BEGIN_NAMESPACE
+// Exported by Qt GUI without a public declaration (the engine declares them the same way).
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+QT_END_NAMESPACE
+
+namespace {
+
+// Settings the engine reads once, when it starts with the first view.
+void PrepareEngine()
+{
+    static bool prepared = false;
+    if (prepared) {
+        return;
+    }
+    prepared = true;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    flags += " --disable-gpu --disable-background-networking --disable-component-update";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    if (::geteuid() == 0) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // The engine reads the format of the application's shared OpenGL context even when it draws in
+    // software; a context object that is never created gives it one without starting OpenGL.
+    if (!qt_gl_global_share_context()) {
+        qt_gl_set_global_share_context(new QOpenGLContext);
+    }
+}
+
+class WebEngineBrowser : public QWebEngineView, public IBrowserView {
+public:
+    WebEngineBrowser(QWidget* parent, std::function<void(const QUrl&)> navigated) : QWebEngineView(parent)
+    {
+        // The default profile is off the record: nothing of the pages is kept on disk.
+        setPage(new QWebEnginePage(QWebEngineProfile::defaultProfile(), this));
+        connect(page(), &QWebEnginePage::loadingChanged, this,
+                [navigated = std::move(navigated)](const QWebEngineLoadingInfo& info) {
+                    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
+                        info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+                        navigated(info.url());
+                    }
+                });
+    }
+
+    QWidget* Widget() override { return this; }
+    void Navigate(const QUrl& url) override { load(url); }
+};
+
+} // namespace
+
+IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, std::function<void(const QUrl&)> navigated)
+{
+    PrepareEngine();
+    return new WebEngineBrowser(parent, std::move(navigated));
+}
+
+#include "moc_WebEnginePlugin.cpp" // the plugin's meta-object code, compiled with the class
