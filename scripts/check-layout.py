@@ -106,8 +106,9 @@ for folder, _, names in os.walk(build):
     # An object's source, relative to src/: the target's own folder, then the path below its .dir.
     m = re.search(r'/src/(.*?)CMakeFiles/vintora_\w+\.dir/(.*)', folder.replace(os.sep, '/'))
     if m and 'test_support' not in folder:
+        # An object whose source is gone (a file moved or deleted since that build) is left out.
         objects += [(os.path.join(folder, n), os.path.join(m.group(1) + m.group(2), n[:-len('.o')])) for n in names
-                    if n.endswith('.cpp.o')]
+                    if n.endswith('.cpp.o') and os.path.isfile(os.path.join(SRC, m.group(1) + m.group(2), n[:-len('.o')]))]
 if not objects:
     problems.append(f'no object files under {build}: build first to check where headers are implemented')
 for obj, rel in objects:

@@ -68,10 +68,10 @@ TEST_F(BodyPagesTest, OneControlBrushAtMostWhilePagesAreShownAndRepainted)
         ShowOnly(page);
     }
     // Brushes that the program holds for other purposes (stock brushes made on first use and the like).
-    const int others = CountLiveBrushes() - (HeldControlBrush() ? 1 : 0);
+    const int others = static_cast<int>(uitest::LiveBrushes().size()) - (HeldControlBrush() ? 1 : 0);
     const auto expectOneAtMost = [&](std::set<HBRUSH>& earlier) {
         const HBRUSH held = HeldControlBrush();
-        EXPECT_EQ(CountLiveBrushes(), others + (held ? 1 : 0));
+        EXPECT_EQ(static_cast<int>(uitest::LiveBrushes().size()), others + (held ? 1 : 0));
         for (const HBRUSH old : earlier) {
             COLORREF color = 0;
             EXPECT_TRUE(old == held || !GetBrushColor(old, &color)) << "an earlier control brush is alive";

@@ -5,6 +5,7 @@
 #include "LoopbackHttpServer.h"
 
 #include "platform/Afx.h"
+#include "platform/testing/TestObserver.h"
 #include "platform/web/HttpAddress.h"
 #include "web/BannerFetch.h"
 
@@ -41,12 +42,12 @@ protected:
         fs::remove_all(m_tempDir);
         fs::create_directories(m_tempDir);
         ::setenv("TMPDIR", m_tempDir.c_str(), 1);
-        m_savedLimits = SetDownloadLimits({kShortTimeoutMs, kLimit});
+        m_savedLimits = uitest::SetDownloadLimits({kShortTimeoutMs, kLimit});
     }
 
     void TearDown() override
     {
-        SetDownloadLimits(m_savedLimits);
+        uitest::SetDownloadLimits(m_savedLimits);
         if (m_savedTmp) {
             ::setenv("TMPDIR", m_savedTmp->c_str(), 1);
         } else {
@@ -184,14 +185,14 @@ TEST_F(DownloadTest, TheInstalledHandlerReplacesTheDownloadAndTheFetchStillClean
     std::string seenUrl;
     fs::path seenFile;
     bool existedDuringTheCall = false;
-    const DownloadHandler previous = SetDownloadHandler([&](const std::string& url, const std::string& file) {
+    const uitest::DownloadHandler previous = uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
         seenUrl = url;
         seenFile = file;
         existedDuringTheCall = fs::exists(file);
         return S_OK;
     });
     EXPECT_TRUE(FetchBanner("http://banner.example/b.html"));
-    SetDownloadHandler(previous);
+    uitest::SetDownloadHandler(previous);
     EXPECT_EQ(seenUrl, "http://banner.example/b.html");
     EXPECT_EQ(seenFile.parent_path(), m_tempDir) << "a file of its own in the temporary-files directory";
     EXPECT_TRUE(existedDuringTheCall);

@@ -7,6 +7,7 @@
 #include "platform/Afx.h"
 #include "platform/testing/ModalDriver.h"
 #include "platform/testing/TestDriver.h"
+#include "platform/testing/TestObserver.h"
 #include "web/ADView.h"
 #include "web/BannerFetch.h"
 #include "web/BannerHostDlg.h"
@@ -58,9 +59,10 @@ private:
     bool m_raised = false;
 };
 
-// The banner worker with the host, as the main window starts it; `finished` is raised after it returned.
+// The banner worker with the host's window, as the main window starts it; `finished` is raised after it
+// returned.
 struct WorkerRun {
-    CBannerHostDlg* host;
+    HWND host;
     Signal finished;
 };
 
@@ -83,7 +85,7 @@ protected:
     }
     void TearDown() override
     {
-        SetDownloadHandler(nullptr);
+        uitest::SetDownloadHandler(nullptr);
         m_parent.DestroyWindow();
     }
 
@@ -93,14 +95,14 @@ protected:
     {
         Signal downloading;
         Signal answer;
-        SetDownloadHandler([&](const std::string& url, const std::string& file) {
+        uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
             m_url = url;
             m_file = file;
             downloading.Raise();
             answer.Wait();
             return result;
         });
-        WorkerRun run{m_host, {}};
+        WorkerRun run{m_host->GetSafeHwnd(), {}};
         ASSERT_NE(AfxBeginThread(&RunBannerWorker, &run), nullptr);
         ASSERT_TRUE(downloading.Wait());
         during();
@@ -151,7 +153,7 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         std::string file;
     };
     const auto fetch = std::make_shared<Fetch>();
-    SetDownloadHandler([fetch](const std::string&, const std::string& file) {
+    uitest::SetDownloadHandler([fetch](const std::string&, const std::string& file) {
         {
             const std::lock_guard lock(fetch->mutex);
             fetch->file = file;
@@ -180,7 +182,7 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         return !std::filesystem::exists(fetch->file);
     }));
     uitest::WaitUntil([] { return false; }, 200);
-    SetDownloadHandler(nullptr);
+    uitest::SetDownloadHandler(nullptr);
 }
 
 TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)

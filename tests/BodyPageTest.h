@@ -8,6 +8,7 @@
 #include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "platform/testing/TestObserver.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,19 @@ constexpr COLORREF kGreen = RGB(0, 192, 0);
 constexpr COLORREF kDarkRed = RGB(192, 0, 0);
 constexpr COLORREF kDarkBlue = RGB(0, 0, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The control brush that the pages' colouring holds now: the live brush of a band colour (the program
+// holds no other brush of those colours), or null.
+inline HBRUSH HeldControlBrush()
+{
+    for (const HBRUSH brush : uitest::LiveBrushes()) {
+        COLORREF color = 0;
+        if (GetBrushColor(brush, &color) && (color == kBandColorEven || color == kBandColorOdd)) {
+            return brush;
+        }
+    }
+    return nullptr;
+}
 
 struct ExpectedText {
     const char* text;

@@ -14,7 +14,7 @@
 #include "food/FoodView.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/core/Resources.h"
 #include "platform/testing/TestDriver.h"

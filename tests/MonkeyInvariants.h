@@ -4,7 +4,7 @@
 // what its boxes say, and both painted as they hold; the exercise sum being the sum of the log's texts; the
 // keyboard focus on a shown control; only the program's own prompts and links.
 
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 #include "platform/testing/Recorders.h"
 
 #include <array>

@@ -85,7 +85,7 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pBannerHost->Create(CBannerHostDlg::IDD, this);
     m_pBannerHost->MoveWindow(215, 395, 485, 90);
     m_pBannerHost->m_pView->Navigate2(LocalBannerPath());
-    AfxBeginThread(BannerThreadProc, m_pBannerHost);
+    AfxBeginThread(BannerThreadProc, m_pBannerHost->GetSafeHwnd());
     m_pBannerHost->ShowWindow(SW_SHOW);
 
     m_pTotalBar = new CFoodTotalBar;

@@ -29,5 +29,3 @@ HBRUSH ColorBandControl(HBRUSH standardBrush, CDC* pDC, const CWnd* pWnd, std::s
     pDC->SetBkColor(band->color);
     return g_controlBrush;
 }
-
-HBRUSH HeldControlBrush() { return g_controlBrush; }

@@ -28,6 +28,3 @@ inline constexpr BandControl kSexRadiosOnBandOne[] = {{IDC_MALE, kBandColorOdd},
 // and the text background to the band colour, and answers the new brush; otherwise answers
 // standardBrush and holds none.
 HBRUSH ColorBandControl(HBRUSH standardBrush, CDC* pDC, const CWnd* pWnd, std::span<const BandControl> bands);
-
-// The control brush held now, or null.
-HBRUSH HeldControlBrush();

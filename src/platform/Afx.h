@@ -17,6 +17,7 @@
 #include "platform/window/MessageMap.h"
 #include "platform/core/Messages.h"
 #include "platform/window/Mouse.h"
+#include "platform/window/PaintDC.h"
 #include "platform/core/Resources.h"
 #include "platform/core/Services.h"
 #include "platform/core/Styles.h"
@@ -25,4 +26,3 @@
 #include "platform/web/UrlDownload.h"
 #include "platform/app/WinApp.h"
 #include "platform/window/Wnd.h"
-#include "platform/window/WorkerMessages.h"

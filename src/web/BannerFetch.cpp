@@ -87,7 +87,7 @@ bool FetchBanner(const std::string& url)
 UINT BannerThreadProc(LPVOID pParam)
 {
     if (FetchBanner(BannerUrl())) {
-        PostMessageToObject<CBannerHostDlg>(pParam, WM_BANNER_NAVIGATE);
+        ::PostMessage(static_cast<HWND>(pParam), WM_BANNER_NAVIGATE, 0, 0);
     }
     return 0;
 }

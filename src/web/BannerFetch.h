@@ -20,7 +20,7 @@ std::string LocalBannerPath();
 // true exactly when the download succeeded. Nothing reads the copy.
 bool FetchBanner(const std::string& url);
 
-// The banner worker; pParam is the banner host (CBannerHostDlg), which it never touches: when the
-// fetch succeeds it posts WM_BANNER_NAVIGATE, which the user-interface thread delivers only while the
-// host lives. Answers 0.
+// The banner worker; pParam is the banner host's window (its HWND). When the fetch succeeds it posts
+// WM_BANNER_NAVIGATE to that window, which the user-interface thread delivers only while the window
+// lives: a handle is never reused, so a later window cannot receive it. Answers 0.
 UINT BannerThreadProc(LPVOID pParam);

@@ -5,7 +5,7 @@
 #include "PageFuzzing.h"
 #include "body/Bmi.h"
 #include "body/BmiDlg.h"
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 
 #include <cstdint>
 #include <string>

@@ -4,6 +4,7 @@
 #include "res/Resource.h"
 #include "platform/app/Application.h"
 #include "platform/testing/TestDriver.h"
+#include "platform/testing/TestObserver.h"
 
 #include <bit>
 #include <cmath>
@@ -61,6 +62,8 @@ void ShowPage(CDialog& page, UINT idd)
     static int argc = 1;
     static char name[] = "fuzzer";
     static char* argv[] = {name, nullptr};
+    static const bool observed = (uitest::InstallTestObserver(), true);
+    (void)observed;
     static auto* app = layer::CreateApplication(argc, argv, true).release(); // lives as long as the run
     (void)app;
     static const DialogTemplate kParent{0, WS_POPUP | DS_SETFONT, 0, 269, 167, "", "굴림", 9, {}};

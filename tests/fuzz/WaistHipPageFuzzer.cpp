@@ -6,7 +6,7 @@
 #include "PageFuzzing.h"
 #include "body/WaistHip.h"
 #include "body/WaistHipDlg.h"
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 
 #include <cstdint>
 #include <vector>

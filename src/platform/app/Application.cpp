@@ -1,7 +1,8 @@
 #include "platform/app/Application.h"
 
-#include "platform/window/Dispatcher.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/window/Dispatcher.h"
+#include "platform/window/Wnd.h"
 
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -9,8 +10,6 @@
 #include <QWindow>
 
 #include <clocale>
-#include <deque>
-#include <mutex>
 
 namespace layer {
 namespace {
@@ -31,43 +30,6 @@ public:
     }
 };
 
-// The application that tasks from other threads go to, and the tasks on their way. Never destroyed: a
-// worker may post while the program ends and runs static destructors. A task passes through this queue
-// under its mutex, and Qt carries only a bare event that has the oldest one run: the handover is then
-// one that the thread sanitizer sees, which sees nothing of Qt's own locks.
-struct PostGate {
-    std::mutex mutex;
-    Application* app = nullptr;
-    std::deque<std::function<void()>> tasks;
-};
-
-PostGate& Gate()
-{
-    static auto* gate = new PostGate;
-    return *gate;
-}
-
-// The event that has the user-interface thread run the oldest task: one is posted with each task.
-QEvent::Type RunTaskEvent()
-{
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
-void RunPostedTask()
-{
-    std::function<void()> task;
-    {
-        const std::lock_guard lock(Gate().mutex);
-        if (Gate().tasks.empty()) {
-            return;
-        }
-        task = std::move(Gate().tasks.front());
-        Gate().tasks.pop_front();
-    }
-    task();
-}
-
 } // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
@@ -75,38 +37,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // QApplication takes the user's locale for everything; the program's numbers ("%.1f" on the pages,
     // the fields' reading, the log's read-back) are written with a decimal point whatever it is.
     std::setlocale(LC_NUMERIC, "C");
-    const std::lock_guard lock(Gate().mutex);
-    Gate().app = this;
+    OpenTaskQueue(this);
 }
 
-Application::~Application()
-{
-    std::deque<std::function<void()>> dropped; // destroyed after the lock is released
-    {
-        const std::lock_guard lock(Gate().mutex);
-        Gate().app = nullptr;
-        dropped.swap(Gate().tasks);
-    }
-}
-
-bool PostToApplication(std::function<void()> task)
-{
-    const std::lock_guard lock(Gate().mutex);
-    if (!Gate().app) {
-        return false;
-    }
-    Gate().tasks.push_back(std::move(task));
-    QCoreApplication::postEvent(Gate().app, new QEvent(RunTaskEvent()));
-    return true;
-}
+Application::~Application() { CloseTaskQueue(); }
 
 bool Application::event(QEvent* event)
 {
-    if (event->type() == RunTaskEvent()) {
-        RunPostedTask();
-        return true;
-    }
-    return QApplication::event(event);
+    return RunTaskEvent(event) || QApplication::event(event);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 
-#include <functional>
 #include <memory>
 
 namespace layer {
@@ -12,18 +11,15 @@ namespace layer {
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
-    ~Application() override; // first of all, refuses tasks from other threads
+    ~Application() override; // first of all, refuses tasks from other threads (TaskQueue.h)
     bool notify(QObject* receiver, QEvent* event) override;
 
 protected:
-    bool event(QEvent* event) override; // runs the tasks that PostToApplication queues
+    bool event(QEvent* event) override; // runs the tasks that PostTask queues
 };
 
 // offscreen: render without a display (sets QT_QPA_PLATFORM=offscreen when it is not set).
 std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offscreen);
-// Queues `task` for the user-interface thread; safe from any thread. False, and the task is dropped,
-// when there is no application or it is being destroyed: a worker that outlives it reaches none of it.
-bool PostToApplication(std::function<void()> task);
 // Destroys every window that is still open (before the application goes).
 void DestroyAllWindows();
 

@@ -5,6 +5,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/Services.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <filesystem>
 

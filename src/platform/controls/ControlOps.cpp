@@ -1,13 +1,13 @@
 #include "platform/controls/ControlOps.h"
 
-#include "platform/window/HostWidgets.h"
+#include "platform/controls/ControlHosts.h"
+#include "platform/window/Wnd.h"
 
 #include <QButtonGroup>
 #include <QCollator>
 #include <QLocale>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -24,17 +24,6 @@ const QCollator& KoreanCollator()
 } // namespace
 
 namespace layer {
-
-int CopyText(const std::string& text, char* buffer, int size)
-{
-    if (!buffer || size <= 0) {
-        return 0;
-    }
-    const int n = std::min(static_cast<int>(text.size()), size - 1);
-    std::memcpy(buffer, text.data(), static_cast<size_t>(n));
-    buffer[n] = '\0';
-    return n;
-}
 
 // Buttons
 

@@ -15,9 +15,6 @@ W* WidgetOf(HWND hwnd)
     return rec ? dynamic_cast<W*>(rec->outer.data()) : nullptr;
 }
 
-// Copies text into a caller's buffer: at most size − 1 bytes and a 0. Answers the length copied.
-int CopyText(const std::string& text, char* buffer, int size);
-
 // Buttons: BST_CHECKED or BST_UNCHECKED; setting raises no notification.
 int ButtonGetCheck(HWND hwnd);
 void ButtonSetCheck(HWND hwnd, int check);

@@ -2,7 +2,8 @@
 
 #include "platform/controls/ControlOps.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/window/HostWidgets.h"
+#include "platform/controls/ControlHosts.h"
+#include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>
 

@@ -6,25 +6,6 @@
 
 #include <string>
 
-constexpr UINT ODT_BUTTON = 4;
-constexpr UINT ODA_DRAWENTIRE = 0x0001;
-constexpr UINT ODS_SELECTED = 0x0001; // the button is held down
-constexpr UINT ODS_DISABLED = 0x0004;
-constexpr UINT ODS_FOCUS = 0x0010;
-
-struct DRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC; // CDC::FromHandle gives the context
-    RECT rcItem;
-    UINT_PTR itemData;
-};
-using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
-
 // A push button, radio button or owner-drawn button ("Button"). Clicks reach the owner as BN_CLICKED.
 class CButton : public CWnd {
 public:
@@ -77,5 +58,3 @@ public:
     void GetDroppedControlRect(LPRECT lprect) const;
 };
 
-// The type of OnVScroll's scroll-bar argument; null for a window's own scroll bar.
-class CScrollBar : public CWnd {};

@@ -1,7 +1,9 @@
 #include "platform/controls/ListCtrl.h"
 
 #include "platform/controls/ControlOps.h"
-#include "platform/window/HostWidgets.h"
+#include "platform/core/TextBuffer.h"
+#include "platform/controls/ControlHosts.h"
+#include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>

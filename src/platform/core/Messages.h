@@ -153,3 +153,23 @@ constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F4 = 0x73;
+
+// Owner draw (WM_DRAWITEM): what an owner-drawn button asks its owner to paint.
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODA_DRAWENTIRE = 0x0001;
+constexpr UINT ODS_SELECTED = 0x0001; // the button is held down
+constexpr UINT ODS_DISABLED = 0x0004;
+constexpr UINT ODS_FOCUS = 0x0010;
+
+struct DRAWITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemAction;
+    UINT itemState;
+    HWND hwndItem;
+    HDC hDC; // CDC::FromHandle gives the context
+    RECT rcItem;
+    UINT_PTR itemData;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;

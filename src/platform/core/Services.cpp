@@ -1,22 +1,22 @@
 #include "platform/core/Services.h"
 
+#include "platform/core/Observer.h"
 #include "platform/core/Resources.h"
+#include "platform/core/TextBuffer.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 
 #include <stdlib.h>
 #include <unistd.h>
 
 namespace {
-
-std::mutex g_handlerMutex;
-ShellOpenHandler g_shellOpenHandler;
 
 DWORD CopyPath(const std::string& path, DWORD size, char* buffer)
 {
@@ -42,13 +42,7 @@ std::string ExecutablePath()
 
 BOOL ShellOpen(const std::string& url)
 {
-    ShellOpenHandler handler;
-    {
-        const std::lock_guard lock(g_handlerMutex);
-        handler = g_shellOpenHandler;
-    }
-    if (handler) {
-        handler(url);
+    if (layer::Observer* observer = layer::CurrentObserver(); observer && observer->OpensUrl(url)) {
         return TRUE;
     }
     return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
@@ -68,22 +62,13 @@ HINSTANCE ShellExecuteA(HWND, const char* lpOperation, const char* lpFile, const
     return reinterpret_cast<HINSTANCE>(ShellOpen(lpFile) ? kSuccess : kNoAssociation);
 }
 
-ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler)
-{
-    const std::lock_guard lock(g_handlerMutex);
-    return std::exchange(g_shellOpenHandler, std::move(handler));
-}
-
 DWORD GetModuleFileNameA(HMODULE, char* lpFilename, DWORD nSize)
 {
     const std::string path = ExecutablePath();
     if (path.empty() || !lpFilename || nSize == 0) {
         return 0;
     }
-    const DWORD n = std::min<DWORD>(static_cast<DWORD>(path.size()), nSize - 1);
-    std::memcpy(lpFilename, path.data(), n);
-    lpFilename[n] = '\0';
-    return n;
+    return static_cast<DWORD>(layer::CopyText(path, lpFilename, static_cast<int>(std::min<DWORD>(nSize, INT_MAX))));
 }
 
 BOOL SetCurrentDirectoryA(const char* lpPathName)
@@ -140,16 +125,7 @@ UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT u
 
 int LoadStringA(HINSTANCE, UINT nID, char* lpBuffer, int cchBufferMax)
 {
-    const std::string_view text = FindStringResource(static_cast<int>(nID));
-    if (!lpBuffer || cchBufferMax <= 0) {
-        return 0;
-    }
-    const int n = std::min(static_cast<int>(text.size()), cchBufferMax - 1);
-    if (n > 0) {
-        std::memcpy(lpBuffer, text.data(), static_cast<size_t>(n));
-    }
-    lpBuffer[n] = '\0';
-    return n;
+    return layer::CopyText(FindStringResource(static_cast<int>(nID)), lpBuffer, cchBufferMax);
 }
 
 std::string AfxLoadString(UINT nID) { return std::string(FindStringResource(static_cast<int>(nID))); }

@@ -1,10 +1,9 @@
 #pragma once
-// Services of the desktop: opening URLs, paths and string resources. Tests replace the URL opener
-// with a handler that records and answers at once.
+// Services of the desktop: opening URLs, paths and string resources. An observer (Observer.h) may take
+// the URLs in the desktop's place.
 
 #include "platform/core/Types.h"
 
-#include <functional>
 #include <string>
 
 constexpr DWORD MAX_PATH = 260;
@@ -14,8 +13,6 @@ BOOL ShellOpen(const std::string& url);
 // The shell's "open" verb: a value above 32 on success, as the classic call answers.
 HINSTANCE ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile, const char* lpParameters,
                         const char* lpDirectory, int nShowCmd);
-using ShellOpenHandler = std::function<void(const std::string& url)>;
-ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler); // null restores the desktop
 
 // The executable's full path (hModule null); the length copied, nSize − 1 at most, 0 on failure.
 DWORD GetModuleFileNameA(HMODULE hModule, char* lpFilename, DWORD nSize);

@@ -6,14 +6,12 @@
 #include "platform/window/Dispatcher.h"
 #include "platform/dialog/MessageBoxes.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 using layer::Find;
 using layer::WindowRecord;
 
 namespace {
-
-// Thrown by Fail(), caught by UpdateData: the exchange stops at the field that failed.
-struct ExchangeStopped {};
 
 void Prompt(CDataExchange* pDX, const char* text)
 {
@@ -22,53 +20,6 @@ void Prompt(CDataExchange* pDX, const char* text)
 }
 
 } // namespace
-
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
-{
-}
-
-HWND CDataExchange::PrepareCtrl(int nIDC)
-{
-    CWnd* control = m_pDlgWnd ? m_pDlgWnd->GetDlgItem(nIDC) : nullptr;
-    m_hWndLastControl = control ? control->m_hWnd : nullptr;
-    m_bEditLastControl = FALSE;
-    return m_hWndLastControl;
-}
-
-HWND CDataExchange::PrepareEditCtrl(int nIDC)
-{
-    const HWND h = PrepareCtrl(nIDC);
-    m_bEditLastControl = TRUE;
-    return h;
-}
-
-void CDataExchange::Fail()
-{
-    if (m_bSaveAndValidate && m_hWndLastControl) {
-        if (m_bEditLastControl) {
-            layer::FocusControl(m_hWndLastControl); // focus and select its text
-        } else if (CWnd* control = CWnd::FromHandle(m_hWndLastControl)) {
-            control->SetFocus();
-        }
-    }
-    throw ExchangeStopped{};
-}
-
-namespace layer {
-
-BOOL ExchangeData(CWnd* wnd, BOOL bSaveAndValidate)
-{
-    CDataExchange dx(wnd, bSaveAndValidate);
-    try {
-        wnd->DoDataExchange(&dx);
-    } catch (const ExchangeStopped&) {
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace layer
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {

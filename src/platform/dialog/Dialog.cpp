@@ -4,7 +4,9 @@
 #include "platform/window/Dispatcher.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/dialog/ModalActivation.h"
+#include "platform/controls/ControlFactory.h"
 #include "platform/window/WindowFactory.h"
+#include "platform/window/Wnd.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

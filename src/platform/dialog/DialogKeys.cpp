@@ -2,6 +2,7 @@
 
 #include "platform/controls/ControlOps.h"
 #include "platform/window/Dispatcher.h"
+#include "platform/window/Wnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,10 @@
 #include "platform/dialog/DialogKeys.h"
 #include "platform/window/Dispatcher.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/window/HostWidgets.h"
+#include "platform/controls/ControlHosts.h"
+#include "platform/controls/ControlFactory.h"
 #include "platform/window/WindowFactory.h"
+#include "platform/window/Wnd.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,46 +1,26 @@
 #include "platform/dialog/MessageBoxes.h"
 
+#include "platform/core/Observer.h"
 #include "platform/dialog/ModalActivation.h"
 #include "platform/core/Services.h"
 #include "platform/app/WinApp.h"
-#include "platform/host/WindowRegistry.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include <mutex>
-
-namespace {
-
-std::mutex g_handlerMutex;
-MessageBoxHandler g_messageBoxHandler;
-
-} // namespace
-
-namespace layer {
-
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
+int AfxMessageBox(const std::string& text, UINT type, UINT)
 {
-    MessageBoxHandler handler;
-    {
-        const std::lock_guard lock(g_handlerMutex);
-        handler = g_messageBoxHandler;
-    }
-    if (handler) {
-        return handler(text, type);
+    if (layer::Observer* observer = layer::CurrentObserver()) {
+        if (int answer = IDOK; observer->AnswersMessageBox(text, type, &answer)) {
+            return answer;
+        }
     }
     if (!QApplication::instance()) {
         return IDOK;
     }
-    const std::string title = !caption.empty() ? caption : AfxGetApp() ? AfxGetApp()->GetAppTitle() : QApplication::applicationFilePath().toStdString();
-    const ModalActivation activation;
-    QWidget* parent = nullptr;
-    if (WindowRecord* rec = Find(owner); rec && rec->outer) {
-        parent = rec->outer->window();
-    } else {
-        parent = QApplication::activeWindow();
-    }
-    QMessageBox box(parent);
+    const std::string title = AfxGetApp() ? AfxGetApp()->GetAppTitle() : QApplication::applicationFilePath().toStdString();
+    const layer::ModalActivation activation;
+    QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     switch (type & 0xF0) {
@@ -82,20 +62,8 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
     }
 }
 
-} // namespace layer
-
-int AfxMessageBox(const std::string& text, UINT nType, UINT)
-{
-    return layer::ShowMessageBox(nullptr, text, {}, nType);
-}
-
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 {
     return AfxMessageBox(AfxLoadString(nIDPrompt), nType, nIDHelp);
 }
 
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
-{
-    const std::lock_guard lock(g_handlerMutex);
-    return std::exchange(g_messageBoxHandler, std::move(handler));
-}

@@ -1,10 +1,8 @@
 #pragma once
-// The modal message box behind AfxMessageBox and CWnd::MessageBox. Tests replace it with a handler that
-// records the text and answers at once.
+// The modal message box behind AfxMessageBox. An observer (Observer.h) may answer it in the box's place.
 
 #include "platform/core/Messages.h" // the answers IDOK, IDCANCEL, IDYES, IDNO
 
-#include <functional>
 #include <string>
 
 constexpr UINT MB_OK = 0x00000000;
@@ -21,11 +19,3 @@ constexpr UINT MB_ICONINFORMATION = 0x00000040;
 // A modal box with the application's title, an OK button and (by default) an exclamation icon; IDOK.
 int AfxMessageBox(const std::string& text, UINT nType = MB_OK | MB_ICONEXCLAMATION, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK | MB_ICONEXCLAMATION, UINT nIDHelp = 0); // string resource
-using MessageBoxHandler = std::function<int(const std::string& text, UINT type)>;
-// Replaces the modal box (null restores it); answers the previous handler.
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
-
-namespace layer {
-// caption empty: the application's title.
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
-} // namespace layer

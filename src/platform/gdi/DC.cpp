@@ -1,8 +1,7 @@
 #include "platform/gdi/DC.h"
 
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/core/Observer.h"
 #include "platform/gdi/DcState.h"
-#include "platform/window/Wnd.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -91,12 +90,6 @@ BOOL CDC::DeleteDC()
     layer::DeleteDc(m_hDC);
     m_hDC = m_hAttribDC = nullptr;
     return TRUE;
-}
-
-CWnd* CDC::GetWindow() const
-{
-    DcState* s = AsDc(m_hDC);
-    return s ? CWnd::FromHandle(s->window) : nullptr;
 }
 
 CFont* CDC::SelectObject(CFont* pFont)
@@ -250,15 +243,17 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
 
 namespace {
 
-void RecordText(DcState* s, const std::string& text, int x, int y)
+// Tells the observer, if one watches, what was drawn.
+void ReportText(DcState* s, const std::string& text, int x, int y)
 {
-    if (!CDrawRecorder::Recording()) {
+    layer::Observer* observer = layer::CurrentObserver();
+    if (!observer || !observer->WatchesText()) {
         return; // the face's name costs a font lookup
     }
-    CDrawRecorder::Record(DrawnText{text, x, y, s->textColor,
-                                    s->logFont.lfHeight < 0 ? -s->logFont.lfHeight : s->qfont.pixelSize(),
-                                    s->logFont.lfWeight == 0 ? FW_NORMAL : static_cast<int>(s->logFont.lfWeight),
-                                    QFontInfo(s->qfont).family().toStdString(), s->window});
+    observer->TextDrawn(layer::DrawnText{
+        text, x, y, s->textColor, s->logFont.lfHeight < 0 ? -s->logFont.lfHeight : s->qfont.pixelSize(),
+        s->logFont.lfWeight == 0 ? FW_NORMAL : static_cast<int>(s->logFont.lfWeight),
+        QFontInfo(s->qfont).family().toStdString(), s->window});
 }
 
 // A line laid out once in a font: pages draw the same labels on every paint, and laying out Korean
@@ -322,7 +317,7 @@ BOOL CDC::TextOut(int x, int y, const std::string& text)
         return FALSE;
     }
     DrawLine(s, p, QString::fromStdString(text), x, y);
-    RecordText(s, text, x, y);
+    ReportText(s, text, x, y);
     return TRUE;
 }
 
@@ -394,7 +389,7 @@ int CDC::DrawText(const std::string& text, LPRECT lpRect, UINT nFormat)
             x = rc.right - width;
         }
         DrawLine(s, p, line, x, y);
-        RecordText(s, line.toStdString(), x, y);
+        ReportText(s, line.toStdString(), x, y);
         y += lineHeight;
     }
     p->restore();
@@ -457,21 +452,4 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
     }
     p->drawPixmap(QRect(x, y, 32, 32), icon->pixmap);
     return TRUE;
-}
-
-// CPaintDC
-
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
-{
-    if (CDC* dc = pWnd->BeginPaint(&m_ps)) {
-        Attach(dc->m_hDC);
-    }
-}
-
-CPaintDC::~CPaintDC()
-{
-    Detach();
-    if (CWnd* wnd = CWnd::FromHandle(m_hWnd)) {
-        wnd->EndPaint(&m_ps);
-    }
 }

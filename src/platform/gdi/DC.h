@@ -1,5 +1,5 @@
 #pragma once
-// Device contexts over the layer's painter: a window's paint context (BeginPaint/CPaintDC) or a memory
+// Device contexts over the layer's painter: a window's paint context (CWnd::BeginPaint) or a memory
 // context on a bitmap (CreateCompatibleDC + SelectObject). Coordinates are logical pixels; memory
 // bitmaps follow the screen's pixel ratio, so what is drawn stays crisp on high-DPI screens.
 
@@ -7,7 +7,6 @@
 
 #include <string>
 
-class CWnd;
 
 constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
@@ -68,7 +67,6 @@ public:
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
     // The window this context paints (a memory context: the window of the context it was made from).
-    CWnd* GetWindow() const;
 
     CFont* SelectObject(CFont* pFont);       // previous font
     CBitmap* SelectObject(CBitmap* pBitmap); // previous bitmap (memory contexts only)
@@ -98,16 +96,4 @@ public:
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL DrawIcon(int x, int y, HICON hIcon); // 32 × 32
     BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
-};
-
-// The paint context of one WM_PAINT: BeginPaint in the constructor, EndPaint in the destructor.
-class CPaintDC : public CDC {
-public:
-    explicit CPaintDC(CWnd* pWnd);
-    ~CPaintDC() override;
-
-    PAINTSTRUCT m_ps{};
-
-protected:
-    HWND m_hWnd;
 };

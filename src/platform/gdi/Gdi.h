@@ -50,8 +50,6 @@ BOOL DeleteObject(HGDIOBJ hObject);
 HBRUSH CreateSolidBrush(COLORREF color);
 // The colour of a live solid brush; FALSE when the handle names no brush.
 BOOL GetBrushColor(HBRUSH hBrush, COLORREF* color);
-// How many brush handles are alive now: for tests that a program holds no more brushes than it means to.
-int CountLiveBrushes();
 
 class CGdiObject {
 public:

@@ -1,5 +1,6 @@
 #include "platform/gdi/GdiObjects.h"
 
+#include "platform/core/Observer.h"
 #include "platform/core/Resources.h"
 
 #include <QFontDatabase>
@@ -25,6 +26,9 @@ template <class T>
 T* Track(T* object)
 {
     LiveObjects().insert(object);
+    if (Observer* observer = CurrentObserver()) {
+        observer->ObjectMade(object);
+    }
     return object;
 }
 
@@ -108,6 +112,9 @@ bool DeleteGdi(void* handle)
         return false;
     }
     LiveObjects().erase(handle);
+    if (Observer* observer = CurrentObserver()) {
+        observer->ObjectDeleted(handle);
+    }
     delete g;
     return true;
 }
@@ -296,9 +303,3 @@ CBrush* StockWhiteBrush()
 }
 
 } // namespace layer
-
-int CountLiveBrushes()
-{
-    const auto& live = layer::LiveObjects();
-    return static_cast<int>(std::count_if(live.begin(), live.end(), [](const void* h) { return layer::AsBrush(h); }));
-}

@@ -1,6 +1,6 @@
 #include "platform/host/WindowMove.h"
 
-#include "platform/window/MouseTracking.h"
+#include "platform/host/Pointer.h"
 
 #include <QMouseEvent>
 #include <QWindow>

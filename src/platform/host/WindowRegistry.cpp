@@ -116,4 +116,9 @@ WindowRecord* TopLevelOf(WindowRecord* record)
     return record;
 }
 
+bool IsControl(WindowKind kind)
+{
+    return kind != WindowKind::Window && kind != WindowKind::Dialog && kind != WindowKind::Form;
+}
+
 } // namespace layer

@@ -2,8 +2,9 @@
 // The layer's record of every window: handle → object, host widgets and per-window state. Handles are
 // never reused, so a message posted to a window that is gone finds no record and is dropped.
 
+#include "platform/core/Styles.h"
+#include "platform/core/Types.h"
 #include "platform/host/ControlCover.h"
-#include "platform/window/Wnd.h"
 
 #include <QPointer>
 #include <QRegion>
@@ -12,6 +13,7 @@
 #include <memory>
 
 class CMenu;
+class CWnd;
 class QEventLoop;
 class QScrollBar;
 class QTimer;
@@ -21,6 +23,8 @@ class QPainter;
 namespace layer {
 
 enum class WindowKind { Window, Dialog, Form, Button, Edit, Static, ComboBox, ListView };
+// Whether a window kind is a control (as opposed to a window, dialog or form).
+bool IsControl(WindowKind kind);
 
 // One WM_PAINT in progress: the painter on the window and the rectangle to paint.
 struct PaintSession {

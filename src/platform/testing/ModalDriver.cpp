@@ -2,6 +2,7 @@
 
 #include "platform/testing/DriverParts.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,8 @@
 #include "platform/testing/Recorders.h"
 
+#include "platform/core/Messages.h"
+#include "platform/testing/TestObserver.h"
+
 namespace uitest {
 
 MessageBoxRecorder::MessageBoxRecorder()

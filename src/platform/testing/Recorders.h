@@ -2,8 +2,7 @@
 // For tests: handlers that record what the program asks of the desktop (message boxes, opening URLs)
 // and answer at once, each installed while it lives.
 
-#include "platform/dialog/MessageBoxes.h"
-#include "platform/core/Services.h"
+#include "platform/testing/TestObserver.h"
 
 #include <string>
 #include <vector>

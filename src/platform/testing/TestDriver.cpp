@@ -3,8 +3,9 @@
 #include "platform/controls/ControlOps.h"
 #include "platform/testing/DriverParts.h"
 #include "platform/window/Dispatcher.h"
-#include "platform/window/HostWidgets.h"
+#include "platform/controls/ControlHosts.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

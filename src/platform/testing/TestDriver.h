@@ -5,7 +5,7 @@
 // controls' own behaviour. Every wait is bounded.
 
 #include "platform/Afx.h"
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 #include "platform/testing/Flick.h"
 #include "platform/testing/ModalDriver.h"
 #include "platform/testing/Recorders.h"

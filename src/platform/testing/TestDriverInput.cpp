@@ -2,9 +2,10 @@
 
 #include "platform/testing/TestDriver.h"
 
-#include "platform/window/HostWidgets.h"
+#include "platform/controls/ControlHosts.h"
 #include "platform/testing/DriverParts.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

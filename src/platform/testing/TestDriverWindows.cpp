@@ -4,6 +4,7 @@
 #include "platform/testing/TestDriver.h"
 
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <QApplication>
 #include <QTest>

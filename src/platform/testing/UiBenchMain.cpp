@@ -1,11 +1,14 @@
-// The main of window benchmarks: the application object on the offscreen platform, then the benchmarks.
+// The main of window benchmarks: the tests' observer of the layer, the application object on the
+// offscreen platform, then the benchmarks.
 
 #include "platform/app/Application.h"
+#include "platform/testing/TestObserver.h"
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv)
 {
+    uitest::InstallTestObserver();
     auto app = layer::CreateApplication(argc, argv, true);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

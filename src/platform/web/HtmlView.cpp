@@ -3,6 +3,7 @@
 #include "platform/web/BrowserLoader.h"
 #include "platform/host/WindowRegistry.h"
 #include "platform/web/BrowserPlugin.h"
+#include "platform/window/Wnd.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -1,25 +1,11 @@
 #include "platform/web/UrlDownload.h"
 
+#include "platform/core/Observer.h"
 #include "platform/web/HttpGet.h"
 
 #include <cstdio>
-#include <mutex>
-#include <utility>
 
 namespace {
-
-// Never destroyed: a worker may still be downloading while the program ends and runs static destructors.
-struct DownloadSettings {
-    std::mutex mutex;
-    DownloadLimits limits;
-    DownloadHandler handler;
-};
-
-DownloadSettings& Settings()
-{
-    static auto* settings = new DownloadSettings;
-    return *settings;
-}
 
 bool WriteFile(const char* fileName, const std::string& data)
 {
@@ -38,31 +24,16 @@ HRESULT URLDownloadToFileA(IUnknown*, const char* szURL, const char* szFileName,
     if (!szURL || !szFileName || !*szFileName) {
         return E_INVALIDARG;
     }
-    DownloadHandler handler;
     DownloadLimits limits;
-    {
-        const std::lock_guard lock(Settings().mutex);
-        handler = Settings().handler;
-        limits = Settings().limits;
-    }
-    if (handler) {
-        return handler(szURL, szFileName);
+    if (layer::Observer* observer = layer::CurrentObserver()) {
+        if (HRESULT result = S_OK; observer->Downloads(szURL, szFileName, &result)) {
+            return result;
+        }
+        observer->LimitDownload(&limits.timeoutMs, &limits.maxBytes);
     }
     std::string body;
     if (const HRESULT hr = layer::HttpGet(szURL, limits, body); hr != S_OK) {
         return hr;
     }
     return WriteFile(szFileName, body) ? S_OK : E_ACCESSDENIED;
-}
-
-DownloadLimits SetDownloadLimits(DownloadLimits limits)
-{
-    const std::lock_guard lock(Settings().mutex);
-    return std::exchange(Settings().limits, limits);
-}
-
-DownloadHandler SetDownloadHandler(DownloadHandler handler)
-{
-    const std::lock_guard lock(Settings().mutex);
-    return std::exchange(Settings().handler, std::move(handler));
 }

@@ -3,12 +3,11 @@
 // is in or the download has failed, and writes the file only when it succeeded. Plain http only (the
 // program fetches nothing else); the environment's http_proxy / no_proxy are honoured, loopback
 // addresses never go through a proxy. A download that takes longer than the time-out, sends a body
-// over the size limit or answers with a status outside 2xx fails. Tests replace the download with a
-// handler (SetDownloadHandler) and shorten the limits (SetDownloadLimits).
+// over the size limit or answers with a status outside 2xx fails. An observer (Observer.h) may take the
+// download in the network's place, or shorten its limits.
 
 #include "platform/core/Types.h"
 
-#include <functional>
 #include <string>
 
 using HRESULT = LONG;
@@ -33,10 +32,4 @@ struct DownloadLimits {
     int timeoutMs = 10'000;              // for everything: connecting, sending, the whole answer
     std::size_t maxBytes = 1024 * 1024;  // of the body
 };
-// Replaces the limits of later downloads; answers the previous ones.
-DownloadLimits SetDownloadLimits(DownloadLimits limits);
 
-// Replaces the download (null restores it): the handler gets the URL and the file name and answers
-// the result. It runs on the downloading thread.
-using DownloadHandler = std::function<HRESULT(const std::string& url, const std::string& fileName)>;
-DownloadHandler SetDownloadHandler(DownloadHandler handler);

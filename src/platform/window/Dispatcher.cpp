@@ -1,9 +1,10 @@
 #include "platform/window/Dispatcher.h"
 
-#include "platform/app/Application.h"
-#include "platform/window/MouseTracking.h"
+#include "platform/host/Pointer.h"
+#include "platform/window/Mouse.h"
 #include "platform/window/SystemMenu.h"
 #include "platform/host/WindowMove.h"
+#include "platform/window/Wnd.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -174,11 +175,6 @@ bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             Send(hwnd, message, wParam, lParam);
         }
     });
-}
-
-bool PostTask(std::function<void()> task)
-{
-    return PostToApplication(std::move(task));
 }
 
 const MSG* CurrentMessage() { return Frames().empty() ? nullptr : &Frames().back().msg; }

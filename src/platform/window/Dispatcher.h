@@ -3,7 +3,9 @@
 // handled now (for Default), the default processing of an event-born message (the widget's own Qt
 // handling), and the key pre-translation that runs before any widget sees a key.
 
+#include "platform/core/TaskQueue.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <functional>
 
@@ -20,9 +22,6 @@ LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 LRESULT SendFromEvent(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const std::function<void()>& base);
 // Queues a message for the user-interface thread; safe from any thread. Dropped if the window is gone.
 bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-// Runs `task` later on the user-interface thread; safe from any thread. False (the task dropped) when
-// the application is gone or going.
-bool PostTask(std::function<void()> task);
 
 // The message being handled now (for Default), or null.
 const MSG* CurrentMessage();

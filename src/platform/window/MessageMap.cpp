@@ -1,7 +1,7 @@
 #include "platform/window/MessageMap.h"
 
-#include "platform/controls/Controls.h"
 #include "platform/gdi/DC.h"
+#include "platform/window/Wnd.h"
 
 namespace afxmap {
 CDC* DcFromHandle(WPARAM hdc) { return CDC::FromHandle(reinterpret_cast<HDC>(hdc)); }

@@ -1,7 +1,8 @@
 #include "platform/window/Mouse.h"
 
 #include "platform/window/Dispatcher.h"
-#include "platform/window/MouseTracking.h"
+#include "platform/host/Pointer.h"
+#include "platform/window/Wnd.h"
 #include "platform/gdi/GdiObjects.h"
 
 #include <QApplication>
@@ -100,3 +101,43 @@ int GetSystemMetrics(int nIndex)
         return 0;
     }
 }
+
+// What drives the hover and leave requests
+
+namespace layer {
+
+void PointerMovedIn(WindowRecord* record)
+{
+    if (!record->trackHover || !record->client) {
+        return;
+    }
+    if (!record->hoverTimer) {
+        record->hoverTimer = new QTimer(record->client);
+        record->hoverTimer->setSingleShot(true);
+        const HWND hwnd = record->hwnd;
+        QObject::connect(record->hoverTimer, &QTimer::timeout, [hwnd] {
+            WindowRecord* r = Find(hwnd);
+            if (!r || !r->trackHover || !r->client) {
+                return;
+            }
+            r->trackHover = false;
+            const QPoint pos = r->client->mapFromGlobal(LastPointerPosition());
+            ::SendMessage(hwnd, WM_MOUSEHOVER, 0, MAKELPARAM(pos.x(), pos.y()));
+        });
+    }
+    record->hoverTimer->start(record->hoverTimeMs); // restarted by every move: the pointer must rest
+}
+
+void PointerLeft(WindowRecord* record)
+{
+    if (record->hoverTimer) {
+        record->hoverTimer->stop();
+    }
+    record->trackHover = false;
+    if (record->trackLeave) {
+        record->trackLeave = false;
+        ::SendMessage(record->hwnd, WM_MOUSELEAVE);
+    }
+}
+
+} // namespace layer

@@ -49,3 +49,12 @@ constexpr int SM_CXSMICON = 49;
 constexpr int SM_CYSMICON = 50;
 // Icons 32 × 32, small icons 16 × 16, scroll bars 17 pixels, the primary screen's size.
 int GetSystemMetrics(int nIndex);
+
+namespace layer {
+struct WindowRecord;
+// The hosts' mouse events drive the requests above: the pointer moved over the window (a hover request
+// waits for it to rest there), or it left the window (a pending hover is dropped and a leave request
+// answered).
+void PointerMovedIn(WindowRecord* record);
+void PointerLeft(WindowRecord* record);
+} // namespace layer

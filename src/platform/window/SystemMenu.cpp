@@ -2,6 +2,7 @@
 
 #include "platform/core/Menu.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Wnd.h"
 
 #include <QMenu>
 

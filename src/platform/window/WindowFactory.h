@@ -1,7 +1,6 @@
 #pragma once
-// Making the host widgets of windows and controls, and the controls of a dialog template.
+// Making the host widgets of windows, dialogs and forms (the controls: ControlFactory.h).
 
-#include "platform/core/DialogTemplate.h"
 #include "platform/host/WindowRegistry.h"
 
 #include <QRect>
@@ -15,11 +14,7 @@ WindowRecord* MakeWindow(CWnd* wnd, WindowKind kind, DWORD style, DWORD exStyle,
                          int id, bool scrollable, const std::string& title);
 // The outer size for a wanted client size (adds the frame line).
 QSize OuterSizeFor(DWORD style, QSize client);
-// The controls of a template, in order, inside a window; radio groups formed as the template says.
-void CreateTemplateControls(HWND parent, const DialogTemplate& dialogTemplate);
 // Shows a newly created window whose style has WS_VISIBLE (WM_SHOWWINDOW first).
 void ShowIfVisibleStyle(HWND hwnd);
-// Whether a window kind is a control (as opposed to a window, dialog or form).
-bool IsControl(WindowKind kind);
 
 } // namespace layer

@@ -1,11 +1,11 @@
 #include "platform/window/Wnd.h"
 
-#include "platform/controls/ControlOps.h"
-#include "platform/dialog/Ddx.h"
-#include "platform/window/Dispatcher.h"
-#include "platform/gdi/GdiObjects.h"
 #include "platform/core/Menu.h"
-#include "platform/dialog/MessageBoxes.h"
+#include "platform/core/TextBuffer.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/window/DataExchange.h"
+#include "platform/window/Dispatcher.h"
+#include "platform/window/HostWidgets.h"
 #include "platform/window/WindowFactory.h"
 
 #include <QApplication>
@@ -287,7 +287,8 @@ void CWnd::SetWindowText(const std::string& text)
     }
     const QString s = QString::fromStdString(text);
     rec->text = s;
-    if (!layer::SetControlText(rec, s) && !(rec->style & WS_CHILD) && rec->outer) {
+    layer::Host* host = layer::HostOf(rec);
+    if (!(host && host->SetShownText(s)) && !(rec->style & WS_CHILD) && rec->outer) {
         rec->outer->setWindowTitle(s);
     }
 }
@@ -299,7 +300,7 @@ std::string CWnd::GetWindowText() const
         return {};
     }
     QString s;
-    if (!layer::GetControlText(rec, s)) {
+    if (const layer::Host* host = layer::HostOf(rec); !(host && host->GetShownText(s))) {
         s = rec->text;
     }
     return s.toStdString();
@@ -364,11 +365,6 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
         rec->systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "닫기(&C)\tAlt+F4");
     }
     return rec->systemMenu.get();
-}
-
-int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT nType)
-{
-    return layer::ShowMessageBox(m_hWnd, text, caption, nType);
 }
 
 // Focus

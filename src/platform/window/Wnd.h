@@ -125,7 +125,6 @@ public:
     // as WM_SYSCOMMAND. Shown on a right click of the window or Alt+Space. bRevert TRUE restores the
     // standard menu and answers null.
     CMenu* GetSystemMenu(BOOL bRevert) const;
-    int MessageBox(const std::string& text, const std::string& caption = {}, UINT nType = 0);
 
     // What a screen reader says (UTF-8): the window's name (a control's label, a button's caption as a
     // person reads it) and its description (a page's result sentence), announced when it changes.
@@ -184,6 +183,9 @@ protected:
 private:
     CWnd(HWND marker); // the z-order markers
 };
+
+// A window's scroll bar, as the scroll messages name it.
+class CScrollBar : public CWnd {};
 
 // Window handles outside a CWnd
 BOOL IsWindow(HWND hWnd);

@@ -2,15 +2,13 @@
 
 #include "platform/window/Wnd.h"
 
-#include "platform/controls/ControlOps.h"
-#include "platform/controls/Controls.h"
 #include "platform/gdi/DC.h"
-#include "platform/window/Dispatcher.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/host/WindowMove.h"
+#include "platform/window/Dispatcher.h"
+#include "platform/window/HostWidgets.h"
 #include "platform/window/Mouse.h"
 #include "platform/window/SystemMenu.h"
-#include "platform/window/WindowFactory.h"
-#include "platform/host/WindowMove.h"
 
 using layer::Find;
 using layer::WindowRecord;
@@ -25,7 +23,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     LRESULT controlResult = 0;
-    if (layer::ControlDefault(rec, message, wParam, lParam, &controlResult)) {
+    if (layer::Host* host = layer::HostOf(rec); host && host->ControlMessage(message, wParam, lParam, &controlResult)) {
         return controlResult;
     }
     switch (message) {

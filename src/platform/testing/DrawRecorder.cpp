@@ -1,15 +1,11 @@
-#include "platform/gdi/DrawRecorder.h"
+#include "platform/testing/DrawRecorder.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace {
-CDrawRecorder* g_recorder = nullptr;
-}
+CDrawRecorder::CDrawRecorder() : m_previous(uitest::AttachTextSink(this)) {}
 
-CDrawRecorder::CDrawRecorder() : m_previous(g_recorder) { g_recorder = this; }
-
-CDrawRecorder::~CDrawRecorder() { g_recorder = m_previous; }
+CDrawRecorder::~CDrawRecorder() { uitest::DetachTextSink(m_previous); }
 
 std::vector<DrawnText> CDrawRecorder::EntriesFor(HWND window) const
 {
@@ -27,13 +23,4 @@ const DrawnText* CDrawRecorder::FindLast(const std::string& text) const
         }
     }
     return nullptr;
-}
-
-bool CDrawRecorder::Recording() { return g_recorder != nullptr; }
-
-void CDrawRecorder::Record(DrawnText entry)
-{
-    if (g_recorder) {
-        g_recorder->m_entries.push_back(std::move(entry));
-    }
 }

@@ -1,0 +1,120 @@
+#pragma once
+// The Qt controls that host the layer's controls. Like every host they pass their events to the
+// dispatcher; they also answer their control messages and keep the text they show.
+
+#include "platform/controls/ListModel.h"
+#include "platform/window/HostWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace layer {
+
+// A control host: the Qt control plus the dispatcher.
+template <class Base>
+class ControlHost : public Base, public Host {
+public:
+    using Base::Base;
+
+    bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool SetShownText(const QString& text) override;
+    bool GetShownText(QString& text) const override;
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem).
+class OwnerDrawButton : public ControlHost<QPushButton> {
+public:
+    explicit OwnerDrawButton(QWidget* parent) : ControlHost<QPushButton>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Radio buttons and check boxes take their colours from the owner's WM_CTLCOLORBTN.
+class RadioHost : public ControlHost<QRadioButton> {
+public:
+    explicit RadioHost(QWidget* parent) : ControlHost<QRadioButton>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+class CheckHost : public ControlHost<QCheckBox> {
+public:
+    explicit CheckHost(QWidget* parent) : ControlHost<QCheckBox>(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Text statics take their colours from the owner's WM_CTLCOLORSTATIC; pictures paint as they are.
+class StaticHost : public ControlHost<QLabel> {
+public:
+    explicit StaticHost(QWidget* parent) : ControlHost<QLabel>(parent) {}
+    bool isPicture = false;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A drop-down list. A character typed on a box without edit selects the next entry that starts with it
+// (again and again through those entries), raising the choice; so does each character that an input
+// method commits, such as a composed Korean syllable.
+class ComboHost : public ControlHost<QComboBox> {
+public:
+    explicit ComboHost(QWidget* parent);
+    bool sorted = false;
+    int listDepth = 0; // the template's height: the box and its dropped list together, in pixels
+
+    void showPopup() override; // drops as many rows as fit in listDepth below the box
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override; // only a focused box takes the wheel, as on the classic desktop
+
+private:
+    void SelectNextStartingWith(QChar ch);
+};
+
+// A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space
+// key ticks the row without touching the selection; a click elsewhere on a row highlights it.
+class ListHost : public ControlHost<QTableView> {
+public:
+    explicit ListHost(QWidget* parent);
+    ListModel* Model() const { return m_model; }
+    QRect CheckRect(int row);
+    int CheckBoxRowAt(const QPoint& pos); // the row whose check box is at pos, -1 when none
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void updateGeometries() override; // put off while the list is not on the screen
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void ToggleCheck(int row);
+
+    ListModel* m_model;
+    bool m_geometriesPending = false;
+};
+
+// Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
+struct ControlColors {
+    bool hasBackground = false;
+    QColor background;
+    QColor text;
+};
+ControlColors QueryControlColors(HWND control, UINT message);
+
+} // namespace layer
