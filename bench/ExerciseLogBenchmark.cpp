@@ -3,9 +3,9 @@
 // calculation on a long log, ticking rows, deleting the ticked ones, and paging through the log.
 
 #include "exercise/ExerciseDlg.h"
-#include "res/Resource.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
 
 #include <benchmark/benchmark.h>
 

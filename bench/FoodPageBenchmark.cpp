@@ -5,9 +5,9 @@
 
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
-#include "ui/SkinDraw.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "ui/SkinDraw.h"
 
 #include <benchmark/benchmark.h>
 

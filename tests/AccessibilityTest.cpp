@@ -8,8 +8,8 @@
 #include "app/CalorieDlg.h"
 #include "app/PageModel.h"
 #include "food/FoodTotalBar.h"
-#include "res/Resource.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

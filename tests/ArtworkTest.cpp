@@ -2,8 +2,8 @@
 // the menu column and plate match the menu buttons' own fill, titles sit on the white sheet,
 // and every button strip changes look when hovered and pressed. Checked at 1x and 2x.
 
-#include "res/Resource.h"
 #include "platform/core/Resources.h"
+#include "res/Resource.h"
 
 #include <QColor>
 #include <QImage>

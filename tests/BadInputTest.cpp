@@ -9,8 +9,8 @@
 #include "body/RecommendDlg.h"
 #include "body/WaistHipDlg.h"
 #include "exercise/ExerciseDlg.h"
-#include "res/Resource.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include "body/BmiDlg.h"
 #include "body/RecommendDlg.h"
 #include "body/WaistHipDlg.h"
-#include "res/Resource.h"
-#include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "BodyPageTest.h"
 
 #include "body/BmiDlg.h"
-#include "res/Resource.h"
-#include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 
 #include <gtest/gtest.h>
 

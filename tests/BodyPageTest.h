@@ -4,11 +4,11 @@
 // then shows: the texts of its last paint with their places and colours, and pixels of its picture.
 
 #include "body/BandControlColor.h"
-#include "res/Resource.h"
-#include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
 #include "platform/testing/TestObserver.h"
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 
 #include <gtest/gtest.h>
 

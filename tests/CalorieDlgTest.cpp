@@ -13,9 +13,9 @@
 #include "exercise/ExerciseDlg.h"
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
+#include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "platform/testing/TestDriver.h"
 #include "web/BannerHostDlg.h"
 #include "web/LinkTable.h"
 

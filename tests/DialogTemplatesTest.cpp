@@ -3,10 +3,10 @@
 // painted bands and holding the catalogue's entries, and the pages' radio groups.
 
 #include "food/FoodCatalogue.h"
-#include "res/Resource.h"
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/Messages.h"
 #include "platform/core/Styles.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

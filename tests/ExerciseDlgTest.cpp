@@ -6,10 +6,10 @@
 
 #include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseTable.h"
-#include "res/Resource.h"
-#include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 
 #include <gtest/gtest.h>
 

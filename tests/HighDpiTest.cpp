@@ -12,12 +12,12 @@
 #include "body/WaistHipDlg.h"
 #include "exercise/ExerciseDlg.h"
 #include "food/FoodView.h"
+#include "platform/core/Resources.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/testing/DrawRecorder.h"
+#include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "platform/testing/DrawRecorder.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/core/Resources.h"
-#include "platform/testing/TestDriver.h"
 
 #include <QImage>
 #include <QPainter>

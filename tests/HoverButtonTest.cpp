@@ -4,9 +4,9 @@
 
 #include "SkinTestWindow.h"
 
+#include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
-#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "body/WaistHipDlg.h"
 #include "exercise/ExerciseDlg.h"
 #include "food/FoodView.h"
-#include "res/Resource.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
 #include "web/LinkTable.h"
 
 #include <gtest/gtest.h>

@@ -4,12 +4,12 @@
 
 #include "SkinTestWindow.h"
 
+#include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
 #include "ui/MenuButton.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

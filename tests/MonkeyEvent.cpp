@@ -1,8 +1,8 @@
 #include "MonkeyEvent.h"
 
 #include "food/FoodCatalogue.h"
-#include "res/Resource.h"
 #include "platform/core/Messages.h"
+#include "res/Resource.h"
 
 #include <array>
 #include <cstdio>

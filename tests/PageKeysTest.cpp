@@ -1,7 +1,7 @@
 // The Enter/Escape rule that the pages share, on key messages as the message loop hands them over.
 
-#include "ui/PageKeys.h"
 #include "platform/Afx.h"
+#include "ui/PageKeys.h"
 
 #include <gtest/gtest.h>
 

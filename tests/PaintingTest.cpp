@@ -1,9 +1,9 @@
 // Painting: WM_ERASEBKGND before WM_PAINT when an erase is pending, synchronous repaints, the paint
 // record's rectangle, and the drawing contexts (text, fills, bitmaps, fonts) with the text recorder.
 
-#include "res/Resource.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The compiled resources: every picture the program draws is there with the size its button or
 // place needs, whole (its 2x picture an intact PNG), and the strings read exactly.
 
-#include "res/Resource.h"
 #include "platform/core/Resources.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include "SkinTestWindow.h"
 
+#include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "platform/testing/TestDriver.h"
 
 #include <gtest/gtest.h>
 

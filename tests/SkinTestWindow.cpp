@@ -1,8 +1,8 @@
 #include "SkinTestWindow.h"
 
+#include "platform/testing/TestDriver.h"
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinDraw.h"
-#include "platform/testing/TestDriver.h"
 
 #include <QImage>
 

@@ -5,10 +5,10 @@
 #include "BodyPageTest.h"
 
 #include "body/WaistHipDlg.h"
-#include "res/Resource.h"
-#include "ui/SkinColors.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
+#include "res/Resource.h"
+#include "ui/SkinColors.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // The about box: icon, name and version, and "확인", which closes it. Opened from the main window's
 // system menu.
 
-#include "res/Resource.h"
 #include "platform/Afx.h"
+#include "res/Resource.h"
 
 class CAboutDlg : public CDialog {
 public:

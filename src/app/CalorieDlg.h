@@ -5,10 +5,10 @@
 // drags the window; the logo opens the publisher's site.
 
 #include "app/PageModel.h"
+#include "platform/Afx.h"
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
 #include "ui/MenuButton.h"
-#include "platform/Afx.h"
 
 class CBannerHostDlg;
 class CBmiDlg;

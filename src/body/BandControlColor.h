@@ -7,9 +7,9 @@
 // exists at any time. The last one is kept deliberately until the process ends: the control painted
 // with it may repaint from it at any moment, and it is a single colour record.
 
+#include "platform/Afx.h"
 #include "res/Resource.h"
 #include "ui/SkinColors.h"
-#include "platform/Afx.h"
 
 #include <span>
 

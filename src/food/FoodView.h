@@ -5,8 +5,8 @@
 // is shown and hidden together with the page. It deletes itself when its window is destroyed.
 
 #include "food/FoodTally.h"
-#include "res/Resource.h"
 #include "platform/Afx.h"
+#include "res/Resource.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "food/FoodCatalogue.h"
-#include "res/Resource.h"
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/Styles.h"
+#include "res/Resource.h"
 
 #include <array>
 #include <string>

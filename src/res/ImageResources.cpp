@@ -1,7 +1,7 @@
 // Lookups of the compiled pictures by resource id.
 
-#include "res/EmbeddedImages.h"
 #include "platform/core/Resources.h"
+#include "res/EmbeddedImages.h"
 
 #include <algorithm>
 

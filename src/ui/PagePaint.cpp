@@ -1,9 +1,9 @@
 #include "ui/PagePaint.h"
 
+#include "platform/window/Wnd.h"
 #include "ui/BufferedPaintDC.h"
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
-#include "platform/window/Wnd.h"
 
 #include <memory>
 

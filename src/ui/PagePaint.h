@@ -3,8 +3,8 @@
 // font, a white fill, transparent text, the bands behind the input rows and the grey labels, then what
 // the page has to say at fixed places of its client area.
 
-#include "ui/PageLabels.h"
 #include "platform/gdi/DC.h"
+#include "ui/PageLabels.h"
 
 #include <functional>
 #include <initializer_list>

@@ -3,8 +3,8 @@
 // main window places at (215, 395), 485 × 90 pixels, with the banner's browser view inside. It deletes
 // itself when its window is destroyed.
 
-#include "res/Resource.h"
 #include "platform/Afx.h"
+#include "res/Resource.h"
 
 class CADView;
 

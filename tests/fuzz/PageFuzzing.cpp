@@ -1,10 +1,10 @@
 #include "PageFuzzing.h"
 
 #include "FuzzCheck.h"
-#include "res/Resource.h"
 #include "platform/app/Application.h"
 #include "platform/testing/TestDriver.h"
 #include "platform/testing/TestObserver.h"
+#include "res/Resource.h"
 
 #include <bit>
 #include <cmath>

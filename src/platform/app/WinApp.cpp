@@ -1,9 +1,9 @@
 #include "platform/app/WinApp.h"
 
 #include "platform/app/Application.h"
-#include "platform/gdi/GdiObjects.h"
 #include "platform/core/Resources.h"
 #include "platform/core/Services.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/host/WindowRegistry.h"
 #include "platform/window/Wnd.h"
 

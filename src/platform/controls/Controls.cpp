@@ -1,8 +1,8 @@
 #include "platform/controls/Controls.h"
 
+#include "platform/controls/ControlHosts.h"
 #include "platform/controls/ControlOps.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/controls/ControlHosts.h"
 #include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 #include "platform/controls/ListCtrl.h"
 
+#include "platform/controls/ControlHosts.h"
 #include "platform/controls/ControlOps.h"
 #include "platform/core/TextBuffer.h"
-#include "platform/controls/ControlHosts.h"
 #include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>

@@ -1,11 +1,11 @@
 #include "platform/dialog/Ddx.h"
 
-#include "platform/controls/Controls.h"
 #include "platform/controls/ControlOps.h"
+#include "platform/controls/Controls.h"
 #include "platform/dialog/DialogKeys.h"
-#include "platform/window/Dispatcher.h"
 #include "platform/dialog/MessageBoxes.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/Dispatcher.h"
 #include "platform/window/Wnd.h"
 
 using layer::Find;

@@ -1,10 +1,10 @@
 #include "platform/dialog/Dialog.h"
 
-#include "platform/dialog/DialogKeys.h"
-#include "platform/window/Dispatcher.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/dialog/ModalActivation.h"
 #include "platform/controls/ControlFactory.h"
+#include "platform/dialog/DialogKeys.h"
+#include "platform/dialog/ModalActivation.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/window/Dispatcher.h"
 #include "platform/window/WindowFactory.h"
 #include "platform/window/Wnd.h"
 

@@ -11,8 +11,8 @@
 // A frameless popup (WS_POPUP without WS_CAPTION) with WS_BORDER gets a 1-pixel black frame line
 // around its client area. Without a WM_PAINT/WM_ERASEBKGND handler a dialog is plain white.
 
-#include "platform/dialog/Ddx.h"
 #include "platform/core/DialogTemplate.h"
+#include "platform/dialog/Ddx.h"
 #include "platform/window/Wnd.h"
 
 class CDialog : public CWnd {

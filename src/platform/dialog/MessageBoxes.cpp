@@ -1,9 +1,9 @@
 #include "platform/dialog/MessageBoxes.h"
 
-#include "platform/core/Observer.h"
-#include "platform/dialog/ModalActivation.h"
-#include "platform/core/Services.h"
 #include "platform/app/WinApp.h"
+#include "platform/core/Observer.h"
+#include "platform/core/Services.h"
+#include "platform/dialog/ModalActivation.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // What the drawing handles point to, inside the layer: bitmaps (QImage at the screen's pixel ratio),
 // fonts (QFont with the LOGFONT they came from), brushes (a colour), icons and cursors.
 
-#include "platform/gdi/Gdi.h"
 #include "platform/core/Resources.h"
+#include "platform/gdi/Gdi.h"
 
 #include <QColor>
 #include <QFont>

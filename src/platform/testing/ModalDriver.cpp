@@ -1,7 +1,7 @@
 #include "platform/testing/ModalDriver.h"
 
-#include "platform/testing/DriverParts.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/testing/DriverParts.h"
 #include "platform/window/Wnd.h"
 
 #include <QApplication>

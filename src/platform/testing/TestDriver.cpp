@@ -1,10 +1,10 @@
 #include "platform/testing/TestDriver.h"
 
+#include "platform/controls/ControlHosts.h"
 #include "platform/controls/ControlOps.h"
+#include "platform/host/WindowRegistry.h"
 #include "platform/testing/DriverParts.h"
 #include "platform/window/Dispatcher.h"
-#include "platform/controls/ControlHosts.h"
-#include "platform/host/WindowRegistry.h"
 #include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>

@@ -3,8 +3,8 @@
 #include "platform/testing/TestDriver.h"
 
 #include "platform/controls/ControlHosts.h"
-#include "platform/testing/DriverParts.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/testing/DriverParts.h"
 #include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>

@@ -3,8 +3,8 @@
 
 #include "platform/testing/TestDriver.h"
 
-#include "platform/controls/ControlOps.h"
 #include "platform/controls/ControlHosts.h"
+#include "platform/controls/ControlOps.h"
 #include "platform/window/Wnd.h"
 
 namespace uitest {

@@ -1,7 +1,7 @@
 #include "platform/web/HtmlView.h"
 
-#include "platform/web/BrowserLoader.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/web/BrowserLoader.h"
 #include "platform/web/BrowserPlugin.h"
 #include "platform/window/Wnd.h"
 

@@ -1,9 +1,9 @@
 #include "platform/window/Dispatcher.h"
 
 #include "platform/host/Pointer.h"
+#include "platform/host/WindowMove.h"
 #include "platform/window/Mouse.h"
 #include "platform/window/SystemMenu.h"
-#include "platform/host/WindowMove.h"
 #include "platform/window/Wnd.h"
 
 #include <QApplication>

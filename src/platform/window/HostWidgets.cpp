@@ -1,8 +1,8 @@
 #include "platform/window/HostWidgets.h"
 
 #include "platform/gdi/DcState.h"
-#include "platform/window/Dispatcher.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/window/Dispatcher.h"
 #include "platform/window/Wnd.h"
 
 #include <QAbstractItemView>

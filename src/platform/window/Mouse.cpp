@@ -1,9 +1,9 @@
 #include "platform/window/Mouse.h"
 
-#include "platform/window/Dispatcher.h"
-#include "platform/host/Pointer.h"
-#include "platform/window/Wnd.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/host/Pointer.h"
+#include "platform/window/Dispatcher.h"
+#include "platform/window/Wnd.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -4,8 +4,8 @@
 // class's message map, derived class first; what no entry handles goes to DefWindowProc, the layer's
 // default behaviour. A window handle (HWND) is never reused, so a stale handle finds no window.
 
-#include "platform/window/MessageMap.h"
 #include "platform/core/Styles.h"
+#include "platform/window/MessageMap.h"
 
 #include <string>
 

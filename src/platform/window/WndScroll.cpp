@@ -2,8 +2,8 @@
 
 #include "platform/window/Wnd.h"
 
-#include "platform/window/HostWidgets.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/window/HostWidgets.h"
 
 #include <QScrollBar>
 
