@@ -15,12 +15,12 @@ run_packages=(
 # a window manager, pointer events from outside (xdotool), window queries and screenshots; the
 # start-up benchmark's timer watches the X server through libxcb; a test builds a decimal-comma
 # locale from the locale sources; the fuzz targets need clang with its fuzzer and sanitizer runtimes,
-# and a whole session runs under valgrind.
+# a whole session runs under valgrind, and the layout check is a Python script.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-utils imagemagick
   libxcb1-dev libxcb-damage0-dev locales
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind python3
 )
 
 # The Debian package (scripts/package.sh): its dependencies from dpkg-shlibdeps, checked by lintian
