@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kPageLeft = 215;
 constexpr int kPageTop = 140;
-constexpr int kFoodViewId = 10002;
 // Sent once the window's first frame is on the screen: the calculators not shown at the start are made.
 constexpr UINT WM_CREATE_PAGES = WM_APP + 0x52;
 // The title picture of the current page, and the area repainted when the page changes.
@@ -58,8 +57,8 @@ CCalorieDlg::CCalorieDlg(CWnd* pParent) : CDialog(IDD, pParent)
 void CCalorieDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 2, m_btnMinimize);
-    DDX_Control(pDX, 1, m_btnClose);
+    DDX_Control(pDX, IDCANCEL, m_btnMinimize);
+    DDX_Control(pDX, IDOK, m_btnClose);
     DDX_Control(pDX, IDC_MENU_RECOMMEND, m_btnRecommend);
     DDX_Control(pDX, IDC_MENU_WAISTHIP, m_btnWaistHip);
     DDX_Control(pDX, IDC_MENU_BMI, m_btnBmi);
@@ -94,7 +93,7 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_pFoodView = new CFoodView;
     m_pFoodView->m_pTotalBar = m_pTotalBar;
-    m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(215, 140, 685, 360), this, kFoodViewId);
+    m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(215, 140, 685, 360), this, IDC_FOOD_VIEW);
     m_pFoodView->ShowWindow(SW_SHOW);
     m_pTotalBar->SetFoodView(m_pFoodView);
     return 0;

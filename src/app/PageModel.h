@@ -2,6 +2,8 @@
 // Which calculator page the main window shows, as a state model without windows. A click on a
 // menu button yields the ordered platform effects that the main window applies, one by one.
 
+#include "res/Resource.h"
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -60,5 +62,5 @@ public:
     std::vector<PageEffect> Click(PageId page);
 
 private:
-    PageState m_state{PageId::Food, PageId::Food, 141, true};
+    PageState m_state{PageId::Food, PageId::Food, IDB_TITLE_FOOD, true};
 };
