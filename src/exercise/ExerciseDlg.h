@@ -2,7 +2,7 @@
 // The exercise-calorie page: weight, exercise and minutes in; on OK the energy of the exercise is
 // computed and, when positive, logged at the top of a list with check boxes whose sum the page shows.
 // Ticked rows are removed with the delete button. A child dialog on template 141 that the main window
-// creates hidden at (215, 140), 470 × 250 pixels, and shows when the exercise calculator is chosen.
+// creates hidden in its page area and shows when the exercise calculator is chosen.
 // It owns the records of the exercise table and frees them, then itself, when its window is destroyed.
 
 #include "res/Resource.h"
