@@ -17,6 +17,7 @@ constexpr int kTextFromBandTop = 10;
 
 } // namespace
 
+// Both boxes of row N, IDC_DISHN and IDC_PORTIONN, go to row N's handler.
 BEGIN_MESSAGE_MAP(CFoodView, CFormView)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
