@@ -1,7 +1,7 @@
 #pragma once
 // What the four calculator pages that compute on OK share (exercise, recommended calories, BMI,
 // waist-to-hip): the OK button in its picture, named "확인" for screen readers; the grey labels of the
-// input rows, painted under the page's own texts and naming the inputs beside them; the controls that
+// input rows, painted before the page's own texts and naming the inputs beside them; the controls that
 // stand on a band, coloured as their band; and the repaint at once that ends OK. It stands here, beside
 // the band colouring that it applies, and the exercise page takes it from here too.
 
