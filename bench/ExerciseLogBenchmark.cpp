@@ -32,7 +32,8 @@ public:
     ShownPage& operator=(const ShownPage&) = delete;
     ~ShownPage() { m_parent.DestroyWindow(); } // the page goes with it
 
-    CListCtrl& Log() { return m_page->m_listLog; }
+    // The page's log: the control bound to IDC_LOG is the page's own list member.
+    CListCtrl& Log() { return *static_cast<CListCtrl*>(m_page->GetDlgItem(IDC_LOG)); }
 
     void Press(int button)
     {

@@ -4,6 +4,8 @@
 // its whole text selected, and nothing is lost: the text stays as entered, every member and result keeps
 // its value, and the exercise log keeps its rows.
 
+#include "CalcPageMembers.h"
+
 #include "app/CalorieDlg.h"
 #include "body/BmiDlg.h"
 #include "body/RecommendDlg.h"
@@ -84,28 +86,33 @@ const EntryPage kExercisePage{
     {{IDC_WEIGHT, "60"}, {IDC_MINUTES, "30"}},
     [](const CPagesCalorieDlg& d) -> CWnd& { return d.Exercise(); },
     [](const CPagesCalorieDlg& d) {
-        return std::map<int, double>{{IDC_WEIGHT, d.Exercise().m_dWeight}, {IDC_MINUTES, d.Exercise().m_nMinutes}};
+        const auto p = Members(d.Exercise());
+        return std::map<int, double>{{IDC_WEIGHT, p.m_dWeight}, {IDC_MINUTES, p.m_nMinutes}};
     },
-    [](const CPagesCalorieDlg& d) { return std::vector<double>{d.Exercise().m_dLastKcal}; }};
+    [](const CPagesCalorieDlg& d) { return std::vector<double>{Members(d.Exercise()).m_dLastKcal}; }};
 
 const EntryPage kRecommendPage{
     IDC_MENU_RECOMMEND,
     {{IDC_AGE, "30"}, {IDC_HEIGHT, "165"}, {IDC_WEIGHT, "55"}},
     [](const CPagesCalorieDlg& d) -> CWnd& { return d.Recommend(); },
     [](const CPagesCalorieDlg& d) {
-        const CRecommendDlg& p = d.Recommend();
+        const auto p = Members(d.Recommend());
         return std::map<int, double>{{IDC_AGE, p.m_nAge}, {IDC_HEIGHT, p.m_dHeight}, {IDC_WEIGHT, p.m_dWeight}};
     },
-    [](const CPagesCalorieDlg& d) { return std::vector<double>{d.Recommend().m_dBmi, d.Recommend().m_dMinKcal}; }};
+    [](const CPagesCalorieDlg& d) {
+        const auto p = Members(d.Recommend());
+        return std::vector<double>{p.m_dBmi, p.m_dMinKcal};
+    }};
 
 const EntryPage kBmiPage{
     IDC_MENU_BMI,
     {{IDC_HEIGHT, "165"}, {IDC_WEIGHT, "55"}},
     [](const CPagesCalorieDlg& d) -> CWnd& { return d.Bmi(); },
     [](const CPagesCalorieDlg& d) {
-        return std::map<int, double>{{IDC_HEIGHT, d.Bmi().m_dHeight}, {IDC_WEIGHT, d.Bmi().m_dWeight}};
+        const auto p = Members(d.Bmi());
+        return std::map<int, double>{{IDC_HEIGHT, p.m_dHeight}, {IDC_WEIGHT, p.m_dWeight}};
     },
-    [](const CPagesCalorieDlg& d) { return std::vector<double>{d.Bmi().m_dBmi}; }};
+    [](const CPagesCalorieDlg& d) { return std::vector<double>{Members(d.Bmi()).m_dBmi}; }};
 
 // The page works its result out when it paints: its members are all it holds.
 const EntryPage kWaistHipPage{
@@ -113,7 +120,8 @@ const EntryPage kWaistHipPage{
     {{IDC_WAIST, "30"}, {IDC_HIP, "38"}},
     [](const CPagesCalorieDlg& d) -> CWnd& { return d.WaistHip(); },
     [](const CPagesCalorieDlg& d) {
-        return std::map<int, double>{{IDC_WAIST, d.WaistHip().m_dWaist}, {IDC_HIP, d.WaistHip().m_dHip}};
+        const auto p = Members(d.WaistHip());
+        return std::map<int, double>{{IDC_WAIST, p.m_dWaist}, {IDC_HIP, p.m_dHip}};
     },
     [](const CPagesCalorieDlg&) { return std::vector<double>{}; }};
 
@@ -182,7 +190,7 @@ TEST_P(BadInput, IsReadAsTheNumberItShowsOrRefusedWithThePromptAndNothingLost)
     ASSERT_TRUE(m_prompts.Texts().empty());
     const std::map<int, double> entries = page.entries(m_dlg);
     const std::vector<double> results = page.results(m_dlg);
-    const int logRows = m_dlg.Exercise().m_listLog.GetItemCount();
+    const int logRows = Members(m_dlg.Exercise()).m_listLog.GetItemCount();
 
     Enter(Input());
     CWnd* field = Page().GetDlgItem(Field().id);
@@ -209,7 +217,7 @@ TEST_P(BadInput, IsReadAsTheNumberItShowsOrRefusedWithThePromptAndNothingLost)
     EXPECT_EQ(start, 0);
     EXPECT_EQ(end, QString::fromStdString(entered).size()) << "the whole text is selected, to type over";
     // OK runs with what the members hold: the exercise log keeps its rows and may gain the last one again.
-    EXPECT_GE(m_dlg.Exercise().m_listLog.GetItemCount(), logRows);
+    EXPECT_GE(Members(m_dlg.Exercise()).m_listLog.GetItemCount(), logRows);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEntryOfEveryPage, BadInput,

@@ -3,8 +3,8 @@
 // the log's cells, a few pixels of its picture).
 
 #include "BodyPageTest.h"
+#include "CalcPageMembers.h"
 
-#include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseTable.h"
 #include "platform/Afx.h"
 #include "platform/testing/TestDriver.h"
@@ -86,7 +86,7 @@ protected:
     Rows LogRows()
     {
         Rows rows;
-        for (int row = 0; row < m_page->m_listLog.GetItemCount(); ++row) {
+        for (int row = 0; row < Members(*m_page).m_listLog.GetItemCount(); ++row) {
             rows.push_back({uitest::ListText(m_page, kLog, row, 0), uitest::ListText(m_page, kLog, row, 1),
                             uitest::ListText(m_page, kLog, row, 2)});
         }
@@ -125,7 +125,7 @@ TEST_F(ExercisePageTest, StartsOnStandingStillWithZeroesAnEmptyLogAndZeroSentenc
     EXPECT_EQ(uitest::Text(m_page, kExerciseBox), "가만히 서있기");
     EXPECT_EQ(uitest::Text(m_page, kWeightEdit), "0");
     EXPECT_EQ(uitest::Text(m_page, kMinutesEdit), "0");
-    EXPECT_EQ(m_page->m_listLog.GetItemCount(), 0);
+    EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 0);
     EXPECT_EQ(uitest::ListHeaders(m_page, kLog), (std::vector<std::string>{"운동종목", "시간(분)", "칼로리(Kcal)"}));
     EXPECT_TRUE(uitest::ListShowsGrid(m_page, kLog));
 
@@ -159,7 +159,7 @@ TEST_F(ExercisePageTest, OkWithTheStartingZeroesLogsNothingAndShowsNothingNew)
     uitest::MessageBoxRecorder boxes;
     const Painted painted = PressOk();
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(m_page->m_listLog.GetItemCount(), 0);
+    EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 0);
     if (!painted.Entries().empty()) { // the button's own repaint may show the page beneath it
         ExpectSentences(painted, "0.0", "0.0");
     }
@@ -172,7 +172,7 @@ TEST_F(ExercisePageTest, AWalkIsLoggedAtTheTopAndBothSentencesShowIt)
 {
     const Painted painted = Calculate("60", "걷기(4km/h)", "30");
     EXPECT_EQ(LogRows(), (Rows{{"걷기(4km/h)", "30분", "114.0"}}));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(0)) << "a new row starts unticked";
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(0)) << "a new row starts unticked";
     ExpectSentences(painted, "114.0", "114.0");
 }
 
@@ -228,7 +228,7 @@ TEST_F(ExercisePageTest, MinutesThatAreNoIntegerPromptAndTheKeptMinutesAndWeight
         EXPECT_EQ(SentenceOf(painted, kLastPrefix), LastSentence("114.0"));
         EXPECT_EQ(uitest::Text(m_page, kMinutesEdit), minutes) << "the entry stays for correcting";
     }
-    EXPECT_EQ(m_page->m_listLog.GetItemCount(), 3);
+    EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 3);
     EXPECT_EQ(SentenceOf(Repaint(), kTotalPrefix), TotalSentence("342.0"));
 }
 
@@ -261,7 +261,7 @@ TEST_F(ExercisePageTest, NegativeMinutesLogNothingAndShowTheProductAtTheNextPain
 TEST_F(ExercisePageTest, ATextThatMatchesNoExerciseBringsTheErrorBoxAndChangesNothing)
 {
     Calculate("60", "걷기(4km/h)", "30");
-    const int selected = m_page->m_comboExercise.GetCurSel();
+    const int selected = Members(*m_page).m_comboExercise.GetCurSel();
     ASSERT_TRUE(uitest::RenameComboEntry(m_page, kExerciseBox, selected, "걷기"));
     ASSERT_TRUE(uitest::TypeText(m_page, kMinutesEdit, "60"));
 
@@ -276,12 +276,12 @@ TEST_F(ExercisePageTest, ATextThatMatchesNoExerciseBringsTheErrorBoxAndChangesNo
 TEST_F(ExercisePageTest, WithoutASelectionOkDoesNothing)
 {
     Calculate("60", "걷기(4km/h)", "30");
-    m_page->m_comboExercise.SetCurSel(-1);
+    Members(*m_page).m_comboExercise.SetCurSel(-1);
     ASSERT_TRUE(uitest::TypeText(m_page, kMinutesEdit, "60"));
     uitest::MessageBoxRecorder boxes;
     PressOk();
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(m_page->m_listLog.GetItemCount(), 1);
+    EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 1);
     ExpectSentences(Repaint(), "114.0", "114.0");
 }
 
@@ -301,8 +301,8 @@ TEST_F(ExercisePageTest, HighlightedRowsAreNotDeleted)
     LogThreeRows();
     const Rows before = LogRows();
     ASSERT_TRUE(uitest::SelectListRow(m_page, kLog, 1));
-    ASSERT_TRUE(uitest::WaitUntil([this] { return m_page->m_listLog.GetItemState(1, LVIS_SELECTED) != 0; }));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(1)) << "a click on the text only highlights";
+    ASSERT_TRUE(uitest::WaitUntil([this] { return Members(*m_page).m_listLog.GetItemState(1, LVIS_SELECTED) != 0; }));
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(1)) << "a click on the text only highlights";
     Press(kDeleteButton);
     EXPECT_EQ(LogRows(), before);
 }
@@ -315,7 +315,7 @@ TEST_F(ExercisePageTest, ExactlyTheTickedRowsGoAndTheSumFollows)
     ASSERT_TRUE(uitest::SelectListRow(m_page, kLog, 1)); // highlighted, not ticked: stays
     const Painted painted = Press(kDeleteButton);
     EXPECT_EQ(LogRows(), (Rows{{"걷기(4km/h)", "10분", "38.0"}}));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(0));
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(0));
     ExpectSentences(painted, "118.0", "38.0");
 }
 
@@ -324,11 +324,11 @@ TEST_F(ExercisePageTest, TheSpaceKeyTicksTheFocusedRow)
     LogThreeRows();
     ASSERT_TRUE(uitest::SelectListRow(m_page, kLog, 1));
     ASSERT_TRUE(uitest::PressKey(m_page, kLog, VK_SPACE));
-    EXPECT_TRUE(m_page->m_listLog.GetCheck(1));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(0));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(2));
+    EXPECT_TRUE(Members(*m_page).m_listLog.GetCheck(1));
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(0));
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(2));
     ASSERT_TRUE(uitest::PressKey(m_page, kLog, VK_SPACE));
-    EXPECT_FALSE(m_page->m_listLog.GetCheck(1)) << "a second Space unticks";
+    EXPECT_FALSE(Members(*m_page).m_listLog.GetCheck(1)) << "a second Space unticks";
     ASSERT_TRUE(uitest::PressKey(m_page, kLog, VK_SPACE));
     Press(kDeleteButton);
     EXPECT_EQ(LogRows(), (Rows{{"달리기(16km/h)", "10분", "118.0"}, {"걷기(4km/h)", "30분", "114.0"}}));
@@ -353,8 +353,8 @@ TEST_F(ExercisePageTest, DeletingEveryRowEmptiesTheLogAndKeepsTheLastCalculation
 TEST_F(ExercisePageTest, ThePageHoldsTheTableInTableOrderAndDeletingRowsLeavesItAsItWas)
 {
     std::vector<const ExerciseRecord*> records;
-    for (POSITION p = m_page->m_exercises.GetHeadPosition(); p;) {
-        records.push_back(static_cast<const ExerciseRecord*>(m_page->m_exercises.GetNext(p)));
+    for (POSITION p = Members(*m_page).m_exercises.GetHeadPosition(); p;) {
+        records.push_back(static_cast<const ExerciseRecord*>(Members(*m_page).m_exercises.GetNext(p)));
     }
     std::vector<std::string> names;
     std::vector<ExerciseRecord> copies;
@@ -369,11 +369,11 @@ TEST_F(ExercisePageTest, ThePageHoldsTheTableInTableOrderAndDeletingRowsLeavesIt
         ASSERT_TRUE(uitest::TickListRow(m_page, kLog, row));
     }
     Press(kDeleteButton);
-    ASSERT_EQ(m_page->m_exercises.GetCount(), 85);
-    POSITION p = m_page->m_exercises.GetHeadPosition();
+    ASSERT_EQ(Members(*m_page).m_exercises.GetCount(), 85);
+    POSITION p = Members(*m_page).m_exercises.GetHeadPosition();
     for (std::size_t i = 0; i < records.size(); ++i) {
         SCOPED_TRACE(names[i]);
-        const auto* record = static_cast<const ExerciseRecord*>(m_page->m_exercises.GetNext(p));
+        const auto* record = static_cast<const ExerciseRecord*>(Members(*m_page).m_exercises.GetNext(p));
         ASSERT_EQ(record, records[i]);
         EXPECT_EQ(std::memcmp(record, &copies[i], sizeof(ExerciseRecord)), 0);
     }
@@ -389,7 +389,7 @@ TEST_F(ExercisePageTest, EnterAndEscapeDoNothingInAnyControl)
     ExpectEnterAndEscapeDoNothing({kWeightEdit, kExerciseBox, kMinutesEdit, kOkButton, kLog, kDeleteButton},
                                   [this](const Painted& painted) {
                                       // Enter taken as OK would log a fourth row, as delete drop the ticked one.
-                                      EXPECT_EQ(m_page->m_listLog.GetItemCount(), 3);
+                                      EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 3);
                                       ExpectSentences(painted, "118.0", "270.0");
                                   });
     EXPECT_EQ(uitest::Text(m_page, kExerciseBox), "걷기(4km/h)");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "res/Resource.h"
 #include "web/LinkTable.h"
 
 // The host names come from the build's settings (see this test's registration).
@@ -34,16 +33,6 @@ TEST(LinkTable, EveryLinkGoesThroughTheShopsHitCounterWithItsTargetUnencoded)
     for (const Case& c : cases)
         EXPECT_EQ(LinkUrl(c.link), c.url);
     EXPECT_EQ(LinkUrl(static_cast<LinkId>(99)), "");
-}
-
-TEST(LinkTable, ButtonsOneThousandToOneThousandThree)
-{
-    EXPECT_EQ(LinkForButton(IDC_DIARY), LinkId::Diary);
-    EXPECT_EQ(LinkForButton(IDC_BODY), LinkId::Body);
-    EXPECT_EQ(LinkForButton(IDC_RELAY), LinkId::Relay);
-    EXPECT_EQ(LinkForButton(IDC_MALL), LinkId::Mall);
-    for (int id : {999, IDC_MENU_FOOD, 0, -1, 1, 2})
-        EXPECT_EQ(LinkForButton(id), std::nullopt) << id;
 }
 
 TEST(LinkTable, RemoteBannerOnTheMainHost)

@@ -1,8 +1,8 @@
 #include "MonkeyInvariants.h"
 
+#include "CalcPageMembers.h"
 #include "MonkeyWindow.h"
 
-#include "exercise/ExerciseDlg.h"
 #include "food/FoodTotalBar.h"
 #include "food/FoodView.h"
 #include "platform/testing/TestDriver.h"
@@ -139,22 +139,22 @@ std::optional<MonkeyBreach> MonkeyInvariants::CheckFoodPaint()
 
 std::optional<MonkeyBreach> MonkeyInvariants::CheckExercise()
 {
-    CExerciseDlg* page = m_dlg.Exercise();
+    const auto page = Members(*m_dlg.Exercise());
     // The sum a person adds up from the rows; each row is read in single precision, which may differ by
     // half a unit of its last place.
     double sum = 0;
     double tolerance = 1e-9;
-    for (int row = 0; row < page->m_listLog.GetItemCount(); ++row) {
-        const std::string text = page->m_listLog.GetItemText(row, 2);
+    for (int row = 0; row < page.m_listLog.GetItemCount(); ++row) {
+        const std::string text = page.m_listLog.GetItemText(row, 2);
         const double kcal = std::strtod(text.c_str(), nullptr);
         if (kcal > 0) {
             sum += kcal;
             tolerance += kcal * std::ldexp(1.0, -23);
         }
     }
-    if (std::fabs(page->m_dTotalKcal - sum) > tolerance) {
+    if (std::fabs(page.m_dTotalKcal - sum) > tolerance) {
         std::ostringstream detail;
-        detail << "the page sums " << page->m_dTotalKcal << " while its " << page->m_listLog.GetItemCount()
+        detail << "the page sums " << page.m_dTotalKcal << " while its " << page.m_listLog.GetItemCount()
                << " rows add up to " << sum;
         return Breach("exercise sum", detail.str());
     }
@@ -231,4 +231,4 @@ int MonkeyInvariants::FoodRowsWithValue() const
     return rows;
 }
 
-int MonkeyInvariants::ExerciseRows() const { return m_dlg.Exercise()->m_listLog.GetItemCount(); }
+int MonkeyInvariants::ExerciseRows() const { return Members(*m_dlg.Exercise()).m_listLog.GetItemCount(); }

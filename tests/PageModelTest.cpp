@@ -10,40 +10,34 @@ namespace {
 
 using K = PageEffectKind;
 
-TEST(PageTables, ButtonsTitlesAndTemplatesPerPage)
+TEST(PageTables, ButtonsAndTitlesPerPage)
 {
     struct Case {
         PageId page;
         int button;
         int title;
-        int dialogTemplate;
     };
     const Case cases[] = {
-        {PageId::Food, IDC_MENU_FOOD, IDB_TITLE_FOOD, IDD_FOOD_FORM},
-        {PageId::Exercise, IDC_MENU_EXERCISE, IDB_TITLE_EXERCISE, IDD_EXERCISE},
-        {PageId::Recommend, IDC_MENU_RECOMMEND, IDB_TITLE_RECOMMEND, IDD_RECOMMEND},
-        {PageId::Bmi, IDC_MENU_BMI, IDB_TITLE_BMI, IDD_BMI},
-        {PageId::WaistHip, IDC_MENU_WAISTHIP, IDB_TITLE_WAISTHIP, IDD_WAISTHIP},
+        {PageId::Food, IDC_MENU_FOOD, IDB_TITLE_FOOD},
+        {PageId::Exercise, IDC_MENU_EXERCISE, IDB_TITLE_EXERCISE},
+        {PageId::Recommend, IDC_MENU_RECOMMEND, IDB_TITLE_RECOMMEND},
+        {PageId::Bmi, IDC_MENU_BMI, IDB_TITLE_BMI},
+        {PageId::WaistHip, IDC_MENU_WAISTHIP, IDB_TITLE_WAISTHIP},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
         EXPECT_EQ(MenuButtonId(c.page), c.button);
         EXPECT_EQ(TitleBitmapId(c.page), c.title);
-        EXPECT_EQ(PageTemplateId(c.page), c.dialogTemplate);
-        EXPECT_EQ(PageForMenuButton(c.button), c.page);
     }
-    for (int id : {IDC_MALL, 1009, 0, -1})
-        EXPECT_EQ(PageForMenuButton(id), std::nullopt) << id;
     const auto bogus = static_cast<PageId>(42);
     EXPECT_EQ(MenuButtonId(bogus), 0);
     EXPECT_EQ(TitleBitmapId(bogus), 0);
-    EXPECT_EQ(PageTemplateId(bogus), 0);
 }
 
 TEST(PageModel, StartsOnTheFoodPage)
 {
     const CPageModel model;
-    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141, true}));
+    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141}));
 }
 
 TEST(PageModel, SwitchingPagesInClickStepOrder)
@@ -57,9 +51,9 @@ TEST(PageModel, SwitchingPagesInClickStepOrder)
                                             {K::ShowPage, PageId::Bmi},
                                             {K::RepaintTitle, PageId::Bmi},
                                         }));
-    EXPECT_EQ(model.State(), (PageState{PageId::Bmi, PageId::Bmi, 144, false}));
+    EXPECT_EQ(model.State(), (PageState{PageId::Bmi, PageId::Bmi, 144}));
 
-    // Back to food: its page, the total bar with it, and its title in full.
+    // Back to food: its page and its title in full.
     EXPECT_EQ(model.Click(PageId::Food), (std::vector<PageEffect>{
                                              {K::SelectButton, PageId::Food},
                                              {K::UnselectButton, PageId::Bmi},
@@ -68,7 +62,7 @@ TEST(PageModel, SwitchingPagesInClickStepOrder)
                                              {K::ShowPage, PageId::Food},
                                              {K::RepaintTitle, PageId::Food},
                                          }));
-    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141, true}));
+    EXPECT_EQ(model.State(), (PageState{PageId::Food, PageId::Food, 141}));
 }
 
 TEST(PageModel, ClickOnTheShownPageOnlyRepaints)
@@ -117,7 +111,7 @@ TEST(PageModel, EverySwitchLeavesOnePageAndOneButtonSelected)
             EXPECT_EQ(selected, std::set<PageId>{to});
             EXPECT_EQ(titleRepaints, 1);
             EXPECT_EQ(effects.back(), (PageEffect{K::RepaintTitle, to}));
-            EXPECT_EQ(model.State(), (PageState{to, to, TitleBitmapId(to), to == PageId::Food}));
+            EXPECT_EQ(model.State(), (PageState{to, to, TitleBitmapId(to)}));
         }
     }
 }

@@ -3,6 +3,7 @@
 // underweight without any figure, or the paragraph on basal metabolism.
 
 #include "BodyPageTest.h"
+#include "CalcPageMembers.h"
 
 #include "body/RecommendDlg.h"
 #include "platform/Afx.h"
@@ -193,7 +194,7 @@ TEST_F(RecommendPageTest, AFieldThatDoesNotParseKeepsItselfAndTheFieldsAfterIt)
         const Painted painted = PressOk();
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{c.prompt});
         ExpectFigure(painted, c.kcal);
-        EXPECT_EQ(m_page->m_nSex, 1);
+        EXPECT_EQ(Members(*m_page).m_nSex, 1);
         EXPECT_EQ(uitest::Text(m_page, IDC_AGE), c.age); // the entries stay as typed
     }
 }

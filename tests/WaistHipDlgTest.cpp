@@ -3,6 +3,7 @@
 // with the advice paragraph, or how to measure while no hip has been read. The ratio is never shown.
 
 #include "BodyPageTest.h"
+#include "CalcPageMembers.h"
 
 #include "body/WaistHipDlg.h"
 #include "platform/Afx.h"
@@ -204,11 +205,11 @@ TEST_F(WaistHipPageTest, AFieldThatDoesNotParseKeepsItselfAndTheFieldsAfterIt)
         const Painted painted = PressOk();
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"숫자를 입력하십시오."});
         ExpectVerdict(painted, c.verdict);
-        EXPECT_EQ(m_page->m_dHip, c.hipAfter);
-        EXPECT_EQ(m_page->m_dWaist, 32);
-        EXPECT_EQ(m_page->m_nHipUnit, 0);
-        EXPECT_EQ(m_page->m_nSex, 1);
-        EXPECT_EQ(m_page->m_nWaistUnit, 0);
+        EXPECT_EQ(Members(*m_page).m_dHip, c.hipAfter);
+        EXPECT_EQ(Members(*m_page).m_dWaist, 32);
+        EXPECT_EQ(Members(*m_page).m_nHipUnit, 0);
+        EXPECT_EQ(Members(*m_page).m_nSex, 1);
+        EXPECT_EQ(Members(*m_page).m_nWaistUnit, 0);
     }
 }
 

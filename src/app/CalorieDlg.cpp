@@ -15,9 +15,13 @@
 
 namespace {
 
-constexpr int kPageLeft = 215;
-constexpr int kPageTop = 140;
-constexpr int kFoodViewId = 10002;
+// Where the children stand in the client area, in pixels. Every calculator page takes the same place
+// on the sheet, 470 × 250; the food page leaves its bottom 30 pixels to the total bar.
+constexpr CRect kPageRect{215, 140, 685, 390};
+constexpr int kTotalBarHeight = 30;
+constexpr CRect kFoodPageRect{kPageRect.left, kPageRect.top, kPageRect.right, kPageRect.bottom - kTotalBarHeight};
+constexpr CRect kTotalBarRect{kPageRect.left, kFoodPageRect.bottom, kPageRect.right, kPageRect.bottom};
+constexpr CRect kBannerRect{215, 395, 700, 485};
 // Sent once the window's first frame is on the screen: the calculators not shown at the start are made.
 constexpr UINT WM_CREATE_PAGES = WM_APP + 0x52;
 // The title picture of the current page, and the area repainted when the page changes.
@@ -58,8 +62,8 @@ CCalorieDlg::CCalorieDlg(CWnd* pParent) : CDialog(IDD, pParent)
 void CCalorieDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, 2, m_btnMinimize);
-    DDX_Control(pDX, 1, m_btnClose);
+    DDX_Control(pDX, IDCANCEL, m_btnMinimize);
+    DDX_Control(pDX, IDOK, m_btnClose);
     DDX_Control(pDX, IDC_MENU_RECOMMEND, m_btnRecommend);
     DDX_Control(pDX, IDC_MENU_WAISTHIP, m_btnWaistHip);
     DDX_Control(pDX, IDC_MENU_BMI, m_btnBmi);
@@ -83,18 +87,19 @@ int CCalorieDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_pBannerHost = new CBannerHostDlg;
     m_pBannerHost->Create(CBannerHostDlg::IDD, this);
-    m_pBannerHost->MoveWindow(215, 395, 485, 90);
+    m_pBannerHost->MoveWindow(&kBannerRect);
     m_pBannerHost->m_pView->Navigate2(LocalBannerPath());
     AfxBeginThread(BannerThreadProc, m_pBannerHost->GetSafeHwnd());
     m_pBannerHost->ShowWindow(SW_SHOW);
 
     m_pTotalBar = new CFoodTotalBar;
     m_pTotalBar->Create(CFoodTotalBar::IDD, this);
-    m_pTotalBar->SetWindowPos(&wndTop, 215, 360, 470, 30, SWP_SHOWWINDOW);
+    m_pTotalBar->SetWindowPos(&wndTop, kTotalBarRect.left, kTotalBarRect.top, kTotalBarRect.Width(),
+                              kTotalBarRect.Height(), SWP_SHOWWINDOW);
 
     m_pFoodView = new CFoodView;
     m_pFoodView->m_pTotalBar = m_pTotalBar;
-    m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(215, 140, 685, 360), this, kFoodViewId);
+    m_pFoodView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, kFoodPageRect, this, IDC_FOOD_VIEW);
     m_pFoodView->ShowWindow(SW_SHOW);
     m_pTotalBar->SetFoodView(m_pFoodView);
     return 0;
@@ -124,7 +129,7 @@ void CCalorieDlg::CreatePages()
 void CCalorieDlg::CreatePage(CDialog* page, UINT nIDTemplate, PageId id)
 {
     page->Create(nIDTemplate, this);
-    page->MoveWindow(kPageLeft, kPageTop, 470, 250);
+    page->MoveWindow(&kPageRect);
     page->ShowWindow(SW_HIDE);
     page->SetAccessibleName(PageTitle(id));
 }

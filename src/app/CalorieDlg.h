@@ -42,8 +42,8 @@ protected:
     CRecommendDlg* m_pRecommendPage = nullptr;
     CBmiDlg* m_pBmiPage = nullptr;
     CWaistHipDlg* m_pWaistHipPage = nullptr;
-    CHoverButton m_btnMinimize;  // 2
-    CHoverButton m_btnClose;     // 1
+    CHoverButton m_btnMinimize;  // IDCANCEL
+    CHoverButton m_btnClose;     // IDOK
     CMenuButton m_btnRecommend;  // IDC_MENU_RECOMMEND
     CMenuButton m_btnWaistHip;   // IDC_MENU_WAISTHIP
     CMenuButton m_btnBmi;        // IDC_MENU_BMI

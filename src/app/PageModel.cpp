@@ -9,17 +9,16 @@ namespace {
 struct PageTraits {
     PageId page;
     int menuButtonId;
-    int templateId;
     int titleBitmapId;
     const char* title;
 };
 
 constexpr std::array<PageTraits, kPageIds.size()> kPageTraits{{
-    {PageId::Food, IDC_MENU_FOOD, IDD_FOOD_FORM, IDB_TITLE_FOOD, "음식칼로리 계산기"},
-    {PageId::Exercise, IDC_MENU_EXERCISE, IDD_EXERCISE, IDB_TITLE_EXERCISE, "운동칼로리 계산기"},
-    {PageId::Recommend, IDC_MENU_RECOMMEND, IDD_RECOMMEND, IDB_TITLE_RECOMMEND, "권장칼로리 계산기"},
-    {PageId::Bmi, IDC_MENU_BMI, IDD_BMI, IDB_TITLE_BMI, "비만도 계산기"},
-    {PageId::WaistHip, IDC_MENU_WAISTHIP, IDD_WAISTHIP, IDB_TITLE_WAISTHIP, "복부비만 계산기"},
+    {PageId::Food, IDC_MENU_FOOD, IDB_TITLE_FOOD, "음식칼로리 계산기"},
+    {PageId::Exercise, IDC_MENU_EXERCISE, IDB_TITLE_EXERCISE, "운동칼로리 계산기"},
+    {PageId::Recommend, IDC_MENU_RECOMMEND, IDB_TITLE_RECOMMEND, "권장칼로리 계산기"},
+    {PageId::Bmi, IDC_MENU_BMI, IDB_TITLE_BMI, "비만도 계산기"},
+    {PageId::WaistHip, IDC_MENU_WAISTHIP, IDB_TITLE_WAISTHIP, "복부비만 계산기"},
 }};
 
 // nullptr for a value outside PageId.
@@ -50,21 +49,6 @@ const char* PageTitle(PageId page)
     return traits ? traits->title : "";
 }
 
-int PageTemplateId(PageId page)
-{
-    const PageTraits* traits = FindTraits(page);
-    return traits ? traits->templateId : 0;
-}
-
-std::optional<PageId> PageForMenuButton(int buttonId)
-{
-    for (const PageTraits& traits : kPageTraits) {
-        if (traits.menuButtonId == buttonId)
-            return traits.page;
-    }
-    return std::nullopt;
-}
-
 std::vector<PageEffect> CPageModel::Click(PageId page)
 {
     const PageTraits* traits = FindTraits(page);
@@ -83,7 +67,6 @@ std::vector<PageEffect> CPageModel::Click(PageId page)
         m_state.shown = page;
     }
     m_state.title = traits->titleBitmapId;
-    m_state.totalBarVisible = page == PageId::Food;
     effects.push_back({PageEffectKind::RepaintTitle, page});
     return effects;
 }

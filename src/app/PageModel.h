@@ -2,8 +2,9 @@
 // Which calculator page the main window shows, as a state model without windows. A click on a
 // menu button yields the ordered platform effects that the main window applies, one by one.
 
+#include "res/Resource.h"
+
 #include <array>
-#include <optional>
 #include <vector>
 
 enum class PageId { Food, Exercise, Recommend, Bmi, WaistHip };
@@ -19,10 +20,6 @@ int TitleBitmapId(PageId page);
 // What the title picture reads, the calculator's name and "계산기": what screen readers say for the
 // page and its menu button. Empty for a value outside PageId.
 const char* PageTitle(PageId page);
-// Dialog template: 135 (the food form), then 141 to 144.
-int PageTemplateId(PageId page);
-// The page of menu button IDC_MENU_FOOD to IDC_MENU_WAISTHIP; none for any other id.
-std::optional<PageId> PageForMenuButton(int buttonId);
 
 enum class PageEffectKind {
     SelectButton,   // SetSelected(1) on the page's menu button: it repaints at once
@@ -39,10 +36,9 @@ struct PageEffect {
 };
 
 struct PageState {
-    PageId selected;      // the menu button drawn selected
-    PageId shown;         // the page window shown
-    int title;            // the title bitmap id, 141 to 145
-    bool totalBarVisible; // the food total bar is shown exactly with the food page
+    PageId selected; // the menu button drawn selected
+    PageId shown;    // the page window shown
+    int title;       // the title bitmap id, 141 to 145
     bool operator==(const PageState&) const = default;
 };
 
@@ -60,5 +56,5 @@ public:
     std::vector<PageEffect> Click(PageId page);
 
 private:
-    PageState m_state{PageId::Food, PageId::Food, 141, true};
+    PageState m_state{PageId::Food, PageId::Food, IDB_TITLE_FOOD};
 };

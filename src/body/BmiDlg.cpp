@@ -1,6 +1,5 @@
 #include "body/BmiDlg.h"
 
-#include "body/BandControlColor.h"
 #include "body/Bmi.h"
 #include "body/ResultColor.h"
 #include "ui/PagePaint.h"
@@ -40,16 +39,14 @@ void DrawObesityParagraph(CDC& dc)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CBmiDlg, CPageDlg)
+BEGIN_MESSAGE_MAP(CBmiDlg, CCalcPageDlg)
     ON_WM_CTLCOLOR()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND_SUPPRESSED()
     ON_BN_CLICKED(IDC_OK, &CBmiDlg::OnBtnOk)
 END_MESSAGE_MAP()
 
-CBmiDlg::CBmiDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
-
-CBmiDlg::~CBmiDlg() = default;
+CBmiDlg::CBmiDlg(CWnd* pParent) : CCalcPageDlg(IDD, pParent, m_btnOk, kLabels, kSexRadiosOnBandOne) {}
 
 void CBmiDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -59,25 +56,11 @@ void CBmiDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_MALE, m_nSex);
 }
 
-BOOL CBmiDlg::OnInitDialog()
-{
-    CPageDlg::OnInitDialog();
-    m_btnOk.SetBitmapId(IDB_BTN_OK);
-    m_btnOk.SetAccessibleName("확인");
-    NameControlsByLabels(*this, kLabels);
-    return TRUE;
-}
-
-HBRUSH CBmiDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kSexRadiosOnBandOne);
-}
-
 void CBmiDlg::OnPaint()
 {
     const BmiOutcome outcome = ClassifyBmi(m_dBmi, m_nSex);
     const std::string sentence = BmiSentence(outcome, m_dBmi); // empty while there is no result
-    PaintPageFace(this, 3, kLabels, [&](CDC& dc) {
+    PaintFace(3, [&](CDC& dc) {
         if (m_dBmi > 0) { // a not-a-number index is not
             DrawResult(dc, outcome, sentence);
         } else {
@@ -92,5 +75,5 @@ void CBmiDlg::OnBtnOk()
     // A field that does not parse has shown its prompt and kept its member; compute all the same.
     UpdateData(TRUE);
     m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintNow();
 }

@@ -1,6 +1,5 @@
 #include "body/RecommendDlg.h"
 
-#include "body/BandControlColor.h"
 #include "body/Bmi.h"
 #include "body/MinimumKcal.h"
 #include "body/ResultColor.h"
@@ -52,16 +51,17 @@ void DrawBasalMetabolismParagraph(CDC& dc)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CRecommendDlg, CPageDlg)
+BEGIN_MESSAGE_MAP(CRecommendDlg, CCalcPageDlg)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND_SUPPRESSED()
     ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_OK, &CRecommendDlg::OnBtnOk)
 END_MESSAGE_MAP()
 
-CRecommendDlg::CRecommendDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
-
-CRecommendDlg::~CRecommendDlg() = default;
+CRecommendDlg::CRecommendDlg(CWnd* pParent)
+    : CCalcPageDlg(IDD, pParent, m_btnOk, kLabels, kSexRadiosOnBandOne)
+{
+}
 
 void CRecommendDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -72,20 +72,6 @@ void CRecommendDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_MALE, m_nSex);
 }
 
-BOOL CRecommendDlg::OnInitDialog()
-{
-    CPageDlg::OnInitDialog();
-    m_btnOk.SetBitmapId(IDB_BTN_OK);
-    m_btnOk.SetAccessibleName("확인");
-    NameControlsByLabels(*this, kLabels);
-    return TRUE;
-}
-
-HBRUSH CRecommendDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kSexRadiosOnBandOne);
-}
-
 void CRecommendDlg::OnPaint()
 {
     const bool result = m_dBmi > 0; // a not-a-number index is not
@@ -93,7 +79,7 @@ void CRecommendDlg::OnPaint()
     // The dark red sentence, which screen readers read as the page's description.
     const std::string sentence =
         !result ? std::string() : underweight ? kUnderweightWarning : MinimumKcalSentence(m_dMinKcal);
-    PaintPageFace(this, 3, kLabels, [&](CDC& dc) {
+    PaintFace(3, [&](CDC& dc) {
         if (!result) {
             DrawBasalMetabolismParagraph(dc);
         } else if (underweight) {
@@ -112,5 +98,5 @@ void CRecommendDlg::OnBtnOk()
     UpdateData(TRUE);
     m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
     m_dMinKcal = MinimumKcal(m_nSex, m_dHeight, m_dWeight, m_nAge);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintNow();
 }

@@ -4,16 +4,16 @@
 // underweight (no figure), the intake with advice on healthy dieting, or a paragraph on basal
 // metabolism while no positive index exists. A child dialog of the main window, built from template 142.
 
+#include "body/CalcPageDlg.h"
 #include "res/Resource.h"
-#include "ui/HoverButton.h"
-#include "ui/PageDlg.h"
 
-class CRecommendDlg : public CPageDlg {
+class CRecommendDlg : public CCalcPageDlg {
 public:
     enum { IDD = IDD_RECOMMEND };
 
     explicit CRecommendDlg(CWnd* pParent = nullptr);
 
+protected:
     double m_dBmi = 0;     // index of the last OK; ≤ 0 or not a number: no result
     double m_dMinKcal = 0; // minimum intake of the last OK, kilocalories
     CHoverButton m_btnOk;  // IDC_OK, "OK"
@@ -22,15 +22,13 @@ public:
     double m_dWeight = 0;  // kilograms, edit IDC_WEIGHT
     int m_nSex = 1;        // radio group from IDC_MALE: 0 남자, 1 여자
 
-    ~CRecommendDlg() override;
-
-protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
 
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnPaint();
     afx_msg void OnBtnOk();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend struct CalcPageMembers; // how the tests reach the members (tests/CalcPageMembers.h)
 };

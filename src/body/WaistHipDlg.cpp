@@ -1,6 +1,5 @@
 #include "body/WaistHipDlg.h"
 
-#include "body/BandControlColor.h"
 #include "body/ResultColor.h"
 #include "body/WaistHip.h"
 #include "ui/PagePaint.h"
@@ -59,16 +58,14 @@ void DrawVerdict(CDC& dc, WaistHipVerdict verdict)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWaistHipDlg, CPageDlg)
+BEGIN_MESSAGE_MAP(CWaistHipDlg, CCalcPageDlg)
     ON_WM_CTLCOLOR()
     ON_WM_ERASEBKGND_SUPPRESSED()
     ON_BN_CLICKED(IDC_OK, &CWaistHipDlg::OnBtnOk)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CWaistHipDlg::CWaistHipDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
-
-CWaistHipDlg::~CWaistHipDlg() = default;
+CWaistHipDlg::CWaistHipDlg(CWnd* pParent) : CCalcPageDlg(IDD, pParent, m_btnOk, kLabels, kBandControls) {}
 
 void CWaistHipDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -80,24 +77,10 @@ void CWaistHipDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_WAIST_INCH, m_nWaistUnit);
 }
 
-BOOL CWaistHipDlg::OnInitDialog()
-{
-    CPageDlg::OnInitDialog();
-    m_btnOk.SetBitmapId(IDB_BTN_OK);
-    m_btnOk.SetAccessibleName("확인");
-    NameControlsByLabels(*this, kLabels);
-    return TRUE;
-}
-
-HBRUSH CWaistHipDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return ColorBandControl(CPageDlg::OnCtlColor(pDC, pWnd, nCtlColor), pDC, pWnd, kBandControls);
-}
-
 void CWaistHipDlg::OnPaint()
 {
     const WaistHipVerdict verdict = JudgeWaistHip(m_dWaist, m_nWaistUnit, m_dHip, m_nHipUnit, m_nSex);
-    PaintPageFace(this, 4, kLabels, [verdict](CDC& dc) { DrawVerdict(dc, verdict); });
+    PaintFace(4, [verdict](CDC& dc) { DrawVerdict(dc, verdict); });
     SetAccessibleDescription(WaistHipSentence(verdict)); // empty while there is no input
 }
 
@@ -106,5 +89,5 @@ void CWaistHipDlg::OnBtnOk()
     // Only reads: the verdict is worked out at every paint. A field that does not parse has shown its
     // prompt and kept its member, and so has every field after it; the page repaints all the same.
     UpdateData(TRUE);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintNow();
 }

@@ -4,16 +4,16 @@
 // verdict (with advice on abdominal obesity), or how to measure while no positive hip has been read.
 // The ratio itself is never shown. A child dialog of the main window, built from template 144.
 
+#include "body/CalcPageDlg.h"
 #include "res/Resource.h"
-#include "ui/HoverButton.h"
-#include "ui/PageDlg.h"
 
-class CWaistHipDlg : public CPageDlg {
+class CWaistHipDlg : public CCalcPageDlg {
 public:
     enum { IDD = IDD_WAISTHIP };
 
     explicit CWaistHipDlg(CWnd* pParent = nullptr);
 
+protected:
     CHoverButton m_btnOk; // IDC_OK, "OK"
     double m_dHip = 0;    // as typed, edit IDC_HIP
     double m_dWaist = 0;  // as typed, edit IDC_WAIST
@@ -21,15 +21,13 @@ public:
     int m_nSex = 1;       // radio group from IDC_MALE: 0 남자, 1 여자
     int m_nWaistUnit = 0; // radio group from IDC_WAIST_INCH (over the hip edit): 0 인치, 1 cm
 
-    ~CWaistHipDlg() override;
-
-protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
 
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnPaint();
     afx_msg void OnBtnOk();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend struct CalcPageMembers; // how the tests reach the members (tests/CalcPageMembers.h)
 };

@@ -20,14 +20,14 @@ constexpr PageLabel kLabels[] = {{20, 10, "몸무게", IDC_WEIGHT},
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CExerciseDlg, CPageDlg)
+BEGIN_MESSAGE_MAP(CExerciseDlg, CCalcPageDlg)
     ON_WM_ERASEBKGND_SUPPRESSED()
     ON_WM_PAINT()
     ON_BN_CLICKED(IDC_OK, &CExerciseDlg::OnBtnOk)
     ON_BN_CLICKED(IDC_DELETE, &CExerciseDlg::OnBtnDelete)
 END_MESSAGE_MAP()
 
-CExerciseDlg::CExerciseDlg(CWnd* pParent) : CPageDlg(IDD, pParent) {}
+CExerciseDlg::CExerciseDlg(CWnd* pParent) : CCalcPageDlg(IDD, pParent, m_btnOk, kLabels) {}
 
 void CExerciseDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -44,15 +44,12 @@ void CExerciseDlg::PostNcDestroy()
     while (!m_exercises.IsEmpty()) {
         delete static_cast<ExerciseRecord*>(m_exercises.RemoveHead());
     }
-    CPageDlg::PostNcDestroy();
+    CCalcPageDlg::PostNcDestroy();
 }
 
 BOOL CExerciseDlg::OnInitDialog()
 {
-    CPageDlg::OnInitDialog();
-    m_btnOk.SetBitmapId(IDB_BTN_OK);
-    m_btnOk.SetAccessibleName("확인");
-    NameControlsByLabels(*this, kLabels);
+    CCalcPageDlg::OnInitDialog();
     m_listLog.SetAccessibleName("운동 기록"); // no label stands beside the log
     m_btnDelete.SetBitmapId(IDB_BTN_DELETE);
     m_btnDelete.SetWindowPos(&wndTop, 0, 0, 97, 20, SWP_NOMOVE | SWP_SHOWWINDOW); // one frame of its strip
@@ -81,7 +78,7 @@ void CExerciseDlg::OnPaint()
     CRect update;
     GetUpdateRect(&update);
     bool sentencesPainted = false;
-    PaintPageFace(this, 8, kLabels, [&](CDC& dc) {
+    PaintFace(8, [&](CDC& dc) {
         DrawTexts(dc, kSentenceColor, {{20, 74, last.c_str()}, {20, 234, total.c_str()}});
         const CSize lastSize = dc.GetTextExtent(last);
         const CSize totalSize = dc.GetTextExtent(total);
@@ -128,7 +125,7 @@ void CExerciseDlg::OnBtnOk()
     m_listLog.SetItemText(0, 1, MinutesText(m_nMinutes).c_str());
     m_listLog.SetItemText(0, 2, KcalText(m_dLastKcal).c_str());
     RecalcTotal();
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintNow();
 }
 
 void CExerciseDlg::RecalcTotal()
@@ -156,5 +153,5 @@ void CExerciseDlg::OnBtnDelete()
         }
     }
     RecalcTotal();
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RepaintNow();
 }

@@ -2,23 +2,26 @@
 // The exercise-calorie page: weight, exercise and minutes in; on OK the energy of the exercise is
 // computed and, when positive, logged at the top of a list with check boxes whose sum the page shows.
 // Ticked rows are removed with the delete button. A child dialog on template 141 that the main window
-// creates hidden at (215, 140), 470 × 250 pixels, and shows when the exercise calculator is chosen.
+// creates hidden in its page area and shows when the exercise calculator is chosen.
 // It owns the records of the exercise table and frees them, then itself, when its window is destroyed.
 
+#include "body/CalcPageDlg.h"
 #include "res/Resource.h"
-#include "ui/HoverButton.h"
-#include "ui/PageDlg.h"
 
 #include <memory>
 
 struct ExerciseRecord;
 
-class CExerciseDlg : public CPageDlg {
+class CExerciseDlg : public CCalcPageDlg {
 public:
     enum { IDD = IDD_EXERCISE };
 
     explicit CExerciseDlg(CWnd* pParent = nullptr);
 
+    // Offers the record's name in the drop-down and keeps the record in m_exercises.
+    void AddExercise(std::unique_ptr<ExerciseRecord> record);
+
+protected:
     CPtrList m_exercises{10};  // ExerciseRecord*, in table order; owned
     double m_dLastKcal = 0;    // the last calculation, logged or not
     double m_dTotalKcal = 0;   // the sum of the log's kilocalorie texts
@@ -29,10 +32,6 @@ public:
     int m_nMinutes = 0;        // edit IDC_MINUTES
     double m_dWeight = 0;      // kilograms, edit IDC_WEIGHT
 
-    // Offers the record's name in the drop-down and keeps the record in m_exercises.
-    void AddExercise(std::unique_ptr<ExerciseRecord> record);
-
-protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void PostNcDestroy() override; // frees every record, then the page
     BOOL OnInitDialog() override;
@@ -45,4 +44,7 @@ protected:
     afx_msg void OnBtnDelete();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend struct CalcPageMembers; // how the tests reach the members (tests/CalcPageMembers.h)
 };

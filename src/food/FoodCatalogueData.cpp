@@ -3,6 +3,8 @@
 
 #include "food/FoodCatalogueData.h"
 
+#include "res/Resource.h"
+
 namespace {
 
 // 1. 밥, 죽
@@ -424,20 +426,20 @@ constexpr FoodDish kRow16[] = {
 } // namespace
 
 const std::array<FoodCategory, kFoodRowCount> kFoodCategories{{
-    {"밥, 죽", 1001, 1017, kRow1},
-    {"국, 탕", 1002, 1019, kRow2},
-    {"찌개", 1003, 1021, kRow3},
-    {"면류, 라면", 1004, 1023, kRow4},
-    {"김치", 1005, 1025, kRow5},
-    {"조림", 1006, 1027, kRow6},
-    {"찜, 전골", 1007, 1029, kRow7},
-    {"나물, 무침", 1008, 1031, kRow8},
-    {"구이", 1009, 1033, kRow9},
-    {"적류, 전류", 1010, 1035, kRow10},
-    {"볶음", 1011, 1037, kRow11},
-    {"튀김", 1012, 1039, kRow12},
-    {"빵류, 햄버거", 1013, 1041, kRow13},
-    {"과자류", 1014, 1043, kRow14},
-    {"과일", 1015, 1047, kRow15},
-    {"음료수", 1016, 1049, kRow16},
+    {"밥, 죽", IDC_DISH1, IDC_PORTION1, kRow1},
+    {"국, 탕", IDC_DISH2, IDC_PORTION2, kRow2},
+    {"찌개", IDC_DISH3, IDC_PORTION3, kRow3},
+    {"면류, 라면", IDC_DISH4, IDC_PORTION4, kRow4},
+    {"김치", IDC_DISH5, IDC_PORTION5, kRow5},
+    {"조림", IDC_DISH6, IDC_PORTION6, kRow6},
+    {"찜, 전골", IDC_DISH7, IDC_PORTION7, kRow7},
+    {"나물, 무침", IDC_DISH8, IDC_PORTION8, kRow8},
+    {"구이", IDC_DISH9, IDC_PORTION9, kRow9},
+    {"적류, 전류", IDC_DISH10, IDC_PORTION10, kRow10},
+    {"볶음", IDC_DISH11, IDC_PORTION11, kRow11},
+    {"튀김", IDC_DISH12, IDC_PORTION12, kRow12},
+    {"빵류, 햄버거", IDC_DISH13, IDC_PORTION13, kRow13},
+    {"과자류", IDC_DISH14, IDC_PORTION14, kRow14},
+    {"과일", IDC_DISH15, IDC_PORTION15, kRow15},
+    {"음료수", IDC_DISH16, IDC_PORTION16, kRow16},
 }};

@@ -1,6 +1,6 @@
 #pragma once
 // The strip under the food page that shows the meal's total as one sentence and carries the reset button
-// "다시 하기": a child dialog on template 145 that the main window places at (215, 360), 470 × 30 pixels.
+// "다시 하기": a child dialog on template 145 that the main window places at the bottom of its page area.
 // Enter and Escape do nothing in it. It deletes itself when its window is destroyed.
 
 #include "res/Resource.h"

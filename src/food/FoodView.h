@@ -1,8 +1,8 @@
 #pragma once
 // The food-calorie page: a scrolling form on template 135 with a dish box and a portion box per food
-// category, created by the main window as a visible child at (215, 140)–(685, 360). Every choice in a row
-// computes that row at once, repaints the page and hands the new total to the total bar under it, which
-// is shown and hidden together with the page. It deletes itself when its window is destroyed.
+// category, created by the main window as a visible child in its page area, above the total bar. Every
+// choice in a row computes that row at once, repaints the page and hands the new total to the total bar,
+// which is shown and hidden together with the page. It deletes itself when its window is destroyed.
 
 #include "food/FoodTally.h"
 #include "platform/Afx.h"

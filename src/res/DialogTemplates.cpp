@@ -1,5 +1,6 @@
 #include "food/FoodCatalogue.h"
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/Messages.h"
 #include "platform/core/Styles.h"
 #include "res/Resource.h"
 
@@ -28,7 +29,7 @@ constexpr std::array kAboutControls{
     DialogControl{kStaticId, "Static", kChild | SS_ICON, 0, 11, 17, 20, 20, "#128"},
     DialogControl{IDC_ABOUT_VERSION, "Static", kChild | SS_LEFT, 0, 40, 10, 119, 8, "Vintora 버전 1.0"},
     DialogControl{IDC_ABOUT_NOTE, "Static", kChild | SS_LEFT, 0, 40, 25, 119, 8, "식사와 운동의 칼로리를 한눈에"},
-    DialogControl{1, "Button", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14, "확인"},
+    DialogControl{IDOK, "Button", kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14, "확인"},
 };
 constexpr DialogTemplate kAbout{
     IDD_ABOUTBOX, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT, 0, 235, 55,
@@ -47,19 +48,19 @@ constexpr std::array kMainControls{
     DialogControl{IDC_MENU_RECOMMEND, "Button", kOwnerDrawButton, 0, 37, 183, 61, 31, "권장칼로리"},
     DialogControl{IDC_MENU_BMI, "Button", kOwnerDrawButton, 0, 37, 224, 61, 31, "비만도"},
     DialogControl{IDC_MENU_WAISTHIP, "Button", kOwnerDrawButton, 0, 37, 265, 61, 31, "복부비만"},
-    DialogControl{1, "Button", kOwnerDrawButton, 0, 433, 3, 8, 9, "X"},
-    DialogControl{2, "Button", kOwnerDrawButton, 0, 424, 3, 8, 9, "_"},
+    DialogControl{IDOK, "Button", kOwnerDrawButton, 0, 433, 3, 8, 9, "X"},
+    DialogControl{IDCANCEL, "Button", kOwnerDrawButton, 0, 424, 3, 8, 9, "_"},
 };
 constexpr DialogTemplate kMain{
     IDD_CALORIE_DIALOG, WS_POPUP | WS_VISIBLE | WS_BORDER | DS_SETFONT, WS_EX_APPWINDOW, 445, 352, "", "굴림", 9,
     kMainControls};
 
 // Food form ----------------------------------------------------------------------------------------
-// Row N: the dish box 1000 + N and the portion box of the food catalogue's row N.
+// Row N: the dish box IDC_DISHN and the portion box IDC_PORTIONN, the food catalogue's ids of row N.
 
-constexpr DialogControl DishBox(int row, int x, int y)
+constexpr DialogControl DishBox(int id, int x, int y)
 {
-    return {1000 + row, "ComboBox", kFoodBox, 0, x, y, 77, kFoodListDepth, ""};
+    return {id, "ComboBox", kFoodBox, 0, x, y, 77, kFoodListDepth, ""};
 }
 constexpr DialogControl PortionBox(int id, int x, int y)
 {
@@ -68,22 +69,22 @@ constexpr DialogControl PortionBox(int id, int x, int y)
 
 constexpr std::array kFoodControls{
     DialogControl{kStaticId, "Static", kChild | SS_BITMAP, 0, 0, 0, 255, 19, "#136"},
-    DishBox(1, 47, 24),   PortionBox(1017, 143, 24),
-    DishBox(2, 47, 46),   PortionBox(1019, 143, 46),
-    DishBox(3, 47, 68),   PortionBox(1021, 143, 68),
-    DishBox(4, 47, 89),   PortionBox(1023, 143, 89),
-    DishBox(5, 47, 111),  PortionBox(1025, 143, 111),
-    DishBox(6, 47, 132),  PortionBox(1027, 143, 132),
-    DishBox(7, 47, 153),  PortionBox(1029, 143, 153),
-    DishBox(8, 47, 175),  PortionBox(1031, 143, 176),
-    DishBox(9, 47, 196),  PortionBox(1033, 143, 196),
-    DishBox(10, 47, 217), PortionBox(1035, 143, 218),
-    DishBox(11, 47, 238), PortionBox(1037, 143, 238),
-    DishBox(12, 46, 260), PortionBox(1039, 143, 260),
-    DishBox(13, 46, 281), PortionBox(1041, 143, 281),
-    DishBox(14, 46, 301), PortionBox(1043, 142, 302),
-    DishBox(15, 46, 323), PortionBox(1047, 142, 323),
-    DishBox(16, 46, 343), PortionBox(1049, 142, 343),
+    DishBox(IDC_DISH1, 47, 24), PortionBox(IDC_PORTION1, 143, 24),
+    DishBox(IDC_DISH2, 47, 46), PortionBox(IDC_PORTION2, 143, 46),
+    DishBox(IDC_DISH3, 47, 68), PortionBox(IDC_PORTION3, 143, 68),
+    DishBox(IDC_DISH4, 47, 89), PortionBox(IDC_PORTION4, 143, 89),
+    DishBox(IDC_DISH5, 47, 111), PortionBox(IDC_PORTION5, 143, 111),
+    DishBox(IDC_DISH6, 47, 132), PortionBox(IDC_PORTION6, 143, 132),
+    DishBox(IDC_DISH7, 47, 153), PortionBox(IDC_PORTION7, 143, 153),
+    DishBox(IDC_DISH8, 47, 175), PortionBox(IDC_PORTION8, 143, 176),
+    DishBox(IDC_DISH9, 47, 196), PortionBox(IDC_PORTION9, 143, 196),
+    DishBox(IDC_DISH10, 47, 217), PortionBox(IDC_PORTION10, 143, 218),
+    DishBox(IDC_DISH11, 47, 238), PortionBox(IDC_PORTION11, 143, 238),
+    DishBox(IDC_DISH12, 46, 260), PortionBox(IDC_PORTION12, 143, 260),
+    DishBox(IDC_DISH13, 46, 281), PortionBox(IDC_PORTION13, 143, 281),
+    DishBox(IDC_DISH14, 46, 301), PortionBox(IDC_PORTION14, 142, 302),
+    DishBox(IDC_DISH15, 46, 323), PortionBox(IDC_PORTION15, 142, 323),
+    DishBox(IDC_DISH16, 46, 343), PortionBox(IDC_PORTION16, 142, 343),
 };
 
 // The form with its boxes' entries, the initialisation data: each dish box holds its row's dish entries of

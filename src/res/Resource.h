@@ -57,12 +57,14 @@ inline constexpr int IDC_MENU_RECOMMEND = 1006;
 inline constexpr int IDC_MENU_BMI = 1007;
 inline constexpr int IDC_MENU_WAISTHIP = 1008;
 
+// The main window's food page (a form view, not a control of template 102)
+inline constexpr int IDC_FOOD_VIEW = 10002;
+
 // The banner host's browser view
 inline constexpr int IDC_BANNER_VIEW = 125;
 
 // Page controls. A number may name a different control on another page: 1024 is the exercise page's
 // delete button and the male radio button elsewhere, 1027 the age edit and the waist's inch button.
-// The food boxes' ids are the food catalogue's (CFoodCatalogue).
 inline constexpr int IDC_WEIGHT = 1019;       // exercise, recommended-calorie and BMI pages (kg)
 inline constexpr int IDC_MINUTES = 1020;      // exercise page
 inline constexpr int IDC_EXERCISE = 1021;     // exercise page: the list of exercises
@@ -80,3 +82,38 @@ inline constexpr int IDC_WAIST = 1032;        // waist-to-hip page
 inline constexpr int IDC_HIP_INCH = 1033;     // waist-to-hip page: the hip's unit group
 inline constexpr int IDC_HIP_CM = 1034;
 inline constexpr int IDC_RESET = 1051;        // food total bar: "다시 하기"
+
+// Food form: row N's dish box and portion box (the food catalogue's DishBoxId and PortionBoxId of row N).
+// The portion boxes skip 1045, which no control of the form has.
+inline constexpr int IDC_DISH1 = 1001;
+inline constexpr int IDC_DISH2 = 1002;
+inline constexpr int IDC_DISH3 = 1003;
+inline constexpr int IDC_DISH4 = 1004;
+inline constexpr int IDC_DISH5 = 1005;
+inline constexpr int IDC_DISH6 = 1006;
+inline constexpr int IDC_DISH7 = 1007;
+inline constexpr int IDC_DISH8 = 1008;
+inline constexpr int IDC_DISH9 = 1009;
+inline constexpr int IDC_DISH10 = 1010;
+inline constexpr int IDC_DISH11 = 1011;
+inline constexpr int IDC_DISH12 = 1012;
+inline constexpr int IDC_DISH13 = 1013;
+inline constexpr int IDC_DISH14 = 1014;
+inline constexpr int IDC_DISH15 = 1015;
+inline constexpr int IDC_DISH16 = 1016;
+inline constexpr int IDC_PORTION1 = 1017;
+inline constexpr int IDC_PORTION2 = 1019;
+inline constexpr int IDC_PORTION3 = 1021;
+inline constexpr int IDC_PORTION4 = 1023;
+inline constexpr int IDC_PORTION5 = 1025;
+inline constexpr int IDC_PORTION6 = 1027;
+inline constexpr int IDC_PORTION7 = 1029;
+inline constexpr int IDC_PORTION8 = 1031;
+inline constexpr int IDC_PORTION9 = 1033;
+inline constexpr int IDC_PORTION10 = 1035;
+inline constexpr int IDC_PORTION11 = 1037;
+inline constexpr int IDC_PORTION12 = 1039;
+inline constexpr int IDC_PORTION13 = 1041;
+inline constexpr int IDC_PORTION14 = 1043;
+inline constexpr int IDC_PORTION15 = 1047;
+inline constexpr int IDC_PORTION16 = 1049;

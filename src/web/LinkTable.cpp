@@ -1,6 +1,6 @@
 #include "web/LinkTable.h"
 
-#include "res/Resource.h"
+#include <optional>
 
 // Set by the build for this file only (src/web/CMakeLists.txt).
 #if !defined(VINTORA_MAIN_HOST) || !defined(VINTORA_COMMUNITY_HOST) || !defined(VINTORA_SHOP_HOST)
@@ -67,22 +67,6 @@ std::string LinkUrl(LinkId link)
     url += "&urldata=";
     url += HttpUrl(target->host, target->path);
     return url;
-}
-
-std::optional<LinkId> LinkForButton(int buttonId)
-{
-    switch (buttonId) {
-    case IDC_DIARY:
-        return LinkId::Diary;
-    case IDC_BODY:
-        return LinkId::Body;
-    case IDC_RELAY:
-        return LinkId::Relay;
-    case IDC_MALL:
-        return LinkId::Mall;
-    default:
-        return std::nullopt;
-    }
 }
 
 std::string RemoteBannerUrl(std::string_view host)

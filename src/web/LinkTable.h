@@ -2,7 +2,6 @@
 // The publisher's web hosts and the addresses the program opens or fetches. The host names are
 // build settings (VINTORA_MAIN_HOST, VINTORA_COMMUNITY_HOST, VINTORA_SHOP_HOST).
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,9 +17,6 @@ enum class LinkId { Logo, Diary, Body, Relay, Mall };
 // "http://<shop>/showevent/foreign/sethit.asp?forg=<tag>&urldata=<target>", with the target's
 // own address, query included, written out unencoded. Empty for a value outside LinkId.
 std::string LinkUrl(LinkId link);
-
-// The link of button IDC_DIARY ("Diary") to IDC_MALL ("Mall"); none for any other id.
-std::optional<LinkId> LinkForButton(int buttonId);
 
 // The banner page fetched once per run: "http://<host>/channel/helper/calorie_banner.html", on the
 // main host unless another is given.

@@ -1,6 +1,7 @@
 // Fuzzes OK on the BMI page: height and weight typed as anything, a sex clicked. The exchange keeps its
 // promises (PageFuzzing.h), and the index is the one the members give, which the page then paints.
 
+#include "CalcPageMembers.h"
 #include "FuzzCheck.h"
 #include "PageFuzzing.h"
 #include "body/Bmi.h"
@@ -13,7 +14,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CBmiDlg& page = fuzz::ShownPage<CBmiDlg>();
+    CBmiDlg& dlg = fuzz::ShownPage<CBmiDlg>();
+    const auto page = Members(dlg);
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::RealEntry{IDC_HEIGHT, &page.m_dHeight},
         fuzz::RealEntry{IDC_WEIGHT, &page.m_dWeight},
@@ -21,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     FuzzedDataProvider input(data, size);
     CDrawRecorder painted;
-    fuzz::PressOk(page, fields, input);
+    fuzz::PressOk(dlg, fields, input);
     fuzz::Check(fuzz::SameDouble(page.m_dBmi, ComputeBmi(page.m_dHeight, page.m_dWeight)),
                 "the index is the one that the height and weight held give");
     const std::string sentence = BmiSentence(ClassifyBmi(page.m_dBmi, page.m_nSex), page.m_dBmi);

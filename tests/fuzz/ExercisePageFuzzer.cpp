@@ -2,9 +2,9 @@
 // exchange keeps its promises (PageFuzzing.h); the calculation is the chosen exercise's for the members
 // held; a positive one is logged at the top with its texts, and the sum is the sum of the log's texts.
 
+#include "CalcPageMembers.h"
 #include "FuzzCheck.h"
 #include "PageFuzzing.h"
-#include "exercise/ExerciseDlg.h"
 #include "exercise/ExerciseTable.h"
 #include "exercise/ExerciseText.h"
 
@@ -17,7 +17,7 @@ namespace {
 // The log is emptied when it grows longer, so that a long run does not slow down with it.
 constexpr int kMaxLogRows = 32;
 
-const ExerciseRecord* RecordNamed(CExerciseDlg& page, const std::string& name)
+const ExerciseRecord* RecordNamed(const CalcPageMembers::Exercise& page, const std::string& name)
 {
     POSITION position = page.m_exercises.GetHeadPosition();
     while (position) {
@@ -29,7 +29,7 @@ const ExerciseRecord* RecordNamed(CExerciseDlg& page, const std::string& name)
     return nullptr;
 }
 
-double SumOfLoggedKcal(CExerciseDlg& page)
+double SumOfLoggedKcal(const CalcPageMembers::Exercise& page)
 {
     double sum = 0;
     for (int row = 0; row < page.m_listLog.GetItemCount(); ++row) {
@@ -43,7 +43,8 @@ double SumOfLoggedKcal(CExerciseDlg& page)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CExerciseDlg& page = fuzz::ShownPage<CExerciseDlg>();
+    CExerciseDlg& dlg = fuzz::ShownPage<CExerciseDlg>();
+    const auto page = Members(dlg);
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::IntEntry{IDC_MINUTES, &page.m_nMinutes},
         fuzz::RealEntry{IDC_WEIGHT, &page.m_dWeight},
@@ -58,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     page.m_comboExercise.GetLBText(chosen, name);
     const int rowsBefore = page.m_listLog.GetItemCount();
 
-    fuzz::PressOk(page, fields, input);
+    fuzz::PressOk(dlg, fields, input);
 
     const ExerciseRecord* record = RecordNamed(page, name);
     fuzz::Check(record != nullptr, "every exercise offered has its record");

@@ -2,18 +2,19 @@
 // exchange keeps its promises (PageFuzzing.h), and the index and the minimum intake are the ones the
 // members give, which the page then paints.
 
+#include "CalcPageMembers.h"
 #include "FuzzCheck.h"
 #include "PageFuzzing.h"
 #include "body/Bmi.h"
 #include "body/MinimumKcal.h"
-#include "body/RecommendDlg.h"
 
 #include <cstdint>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CRecommendDlg& page = fuzz::ShownPage<CRecommendDlg>();
+    CRecommendDlg& dlg = fuzz::ShownPage<CRecommendDlg>();
+    const auto page = Members(dlg);
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::IntEntry{IDC_AGE, &page.m_nAge},
         fuzz::RealEntry{IDC_HEIGHT, &page.m_dHeight},
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::RadioGroup{{IDC_MALE, IDC_FEMALE}, &page.m_nSex},
     };
     FuzzedDataProvider input(data, size);
-    fuzz::PressOk(page, fields, input);
+    fuzz::PressOk(dlg, fields, input);
     fuzz::Check(fuzz::SameDouble(page.m_dBmi, ComputeBmi(page.m_dHeight, page.m_dWeight)),
                 "the index is the one that the height and weight held give");
     fuzz::Check(fuzz::SameDouble(page.m_dMinKcal, MinimumKcal(page.m_nSex, page.m_dHeight, page.m_dWeight, page.m_nAge)),

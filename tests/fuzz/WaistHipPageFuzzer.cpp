@@ -2,6 +2,7 @@
 // exchange keeps its promises (PageFuzzing.h), and the repaint that OK asks for shows the verdict of the
 // members held.
 
+#include "CalcPageMembers.h"
 #include "FuzzCheck.h"
 #include "PageFuzzing.h"
 #include "body/WaistHip.h"
@@ -13,7 +14,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CWaistHipDlg& page = fuzz::ShownPage<CWaistHipDlg>();
+    CWaistHipDlg& dlg = fuzz::ShownPage<CWaistHipDlg>();
+    const auto page = Members(dlg);
     static const std::vector<fuzz::ExchangedField> fields{
         fuzz::RealEntry{IDC_HIP, &page.m_dHip},
         fuzz::RealEntry{IDC_WAIST, &page.m_dWaist},
@@ -23,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     FuzzedDataProvider input(data, size);
     CDrawRecorder painted;
-    fuzz::PressOk(page, fields, input);
+    fuzz::PressOk(dlg, fields, input);
     const std::string verdict = WaistHipSentence(
         JudgeWaistHip(page.m_dWaist, page.m_nWaistUnit, page.m_dHip, page.m_nHipUnit, page.m_nSex));
     fuzz::Check(verdict.empty() || painted.FindLast(verdict) != nullptr,
