@@ -101,7 +101,7 @@ void FrameHost::ShowScrollBar(bool show)
 QSize FrameHost::ClientSizeFor(QSize outer) const
 {
     const int inset = m_border ? 1 : 0;
-    const int bar = m_scrollBar && m_scrollBar->isVisibleTo(this) ? 17 : 0;
+    const int bar = m_scrollBar && m_scrollBar->isVisibleTo(this) ? kScrollBarWidth : 0;
     return {std::max(0, outer.width() - 2 * inset - bar), std::max(0, outer.height() - 2 * inset)};
 }
 
@@ -113,7 +113,7 @@ void FrameHost::LayoutClient()
         m_client->setGeometry(inset, inset, size.width(), size.height());
     }
     if (m_scrollBar) {
-        m_scrollBar->setGeometry(inset + size.width(), inset, 17, size.height());
+        m_scrollBar->setGeometry(inset + size.width(), inset, kScrollBarWidth, size.height());
     }
     if (resized) {
         resized();

@@ -41,6 +41,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
+// The width of a window's scroll bar, in pixels (GetSystemMetrics(SM_CXVSCROLL) answers it too).
+constexpr int kScrollBarWidth = 17;
+
 // The outer part of a window whose client area is inset: a 1-pixel black frame line (WS_BORDER) and/or
 // a vertical scroll bar at the right edge (scroll views). The client widget fills the rest.
 class FrameHost : public QWidget, public Host {

@@ -3,6 +3,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/host/Pointer.h"
 #include "platform/window/Dispatcher.h"
+#include "platform/window/HostWidgets.h"
 #include "platform/window/Wnd.h"
 
 #include <QApplication>
@@ -90,7 +91,7 @@ int GetSystemMetrics(int nIndex)
         return screen ? screen->geometry().height() : 0;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
-        return 17;
+        return layer::kScrollBarWidth;
     case SM_CXICON:
     case SM_CYICON:
         return 32;
