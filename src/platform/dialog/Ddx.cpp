@@ -19,6 +19,22 @@ void Prompt(CDataExchange* pDX, const char* text)
     pDX->Fail();
 }
 
+// An edit's text and a member: saving, `read` takes the text into the member (or prompts and stops the
+// exchange); loading, the edit shows what `write` makes of the member.
+template <class Read, class Write>
+void ExchangeEditText(CDataExchange* pDX, int nIDC, Read read, Write write)
+{
+    CWnd* control = CWnd::FromHandle(pDX->PrepareEditCtrl(nIDC));
+    if (!control) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        read(control->GetWindowText());
+    } else {
+        control->SetWindowText(write());
+    }
+}
+
 } // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
@@ -50,48 +66,32 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    CWnd* control = CWnd::FromHandle(h);
-    if (!control) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseDdxInt(control->GetWindowText(), value)) {
-            Prompt(pDX, "정수를 입력하십시오.");
-        }
-    } else {
-        control->SetWindowText(FormatDdxInt(value));
-    }
+    ExchangeEditText(
+        pDX, nIDC,
+        [&](const std::string& text) {
+            if (!ParseDdxInt(text, value)) {
+                Prompt(pDX, "정수를 입력하십시오.");
+            }
+        },
+        [&] { return FormatDdxInt(value); });
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    CWnd* control = CWnd::FromHandle(h);
-    if (!control) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseDdxDouble(control->GetWindowText(), value)) {
-            Prompt(pDX, "숫자를 입력하십시오.");
-        }
-    } else {
-        control->SetWindowText(FormatDdxDouble(value));
-    }
+    ExchangeEditText(
+        pDX, nIDC,
+        [&](const std::string& text) {
+            if (!ParseDdxDouble(text, value)) {
+                Prompt(pDX, "숫자를 입력하십시오.");
+            }
+        },
+        [&] { return FormatDdxDouble(value); });
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
 {
-    const HWND h = pDX->PrepareEditCtrl(nIDC);
-    CWnd* control = CWnd::FromHandle(h);
-    if (!control) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        value = control->GetWindowText();
-    } else {
-        control->SetWindowText(value);
-    }
+    ExchangeEditText(
+        pDX, nIDC, [&](const std::string& text) { value = text; }, [&] { return value; });
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)

@@ -8,6 +8,26 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+
+QMessageBox::Icon IconOf(UINT iconType)
+{
+    switch (iconType) {
+    case MB_ICONHAND:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONASTERISK:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
 int AfxMessageBox(const std::string& text, UINT type, UINT)
 {
     if (layer::Observer* observer = layer::CurrentObserver()) {
@@ -23,22 +43,7 @@ int AfxMessageBox(const std::string& text, UINT type, UINT)
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
-    switch (type & 0xF0) {
-    case MB_ICONHAND:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MB_ICONQUESTION:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case MB_ICONEXCLAMATION:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MB_ICONASTERISK:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
+    box.setIcon(IconOf(type & 0xF0));
     switch (type & 0x0F) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -170,52 +170,50 @@ CRect ControlRect(CWnd* window, int id)
     return CRect(CPoint(tl.x(), tl.y()), CSize(rec->outer->width(), rec->outer->height()));
 }
 
-bool Click(CWnd* window, int id)
+namespace {
+
+// The pointer's act at the centre of a control of the window (id 0: the window itself), or at a point of
+// the window's client area.
+bool PointerAtCentre(CWnd* window, int id, Pointer kind)
 {
     QWidget* w = WidgetOf(window, id);
-    return w && PointerAt(w, w->rect().center(), Pointer::Click);
+    return w && PointerAt(w, w->rect().center(), kind);
 }
+
+bool PointerAtPoint(CWnd* window, CPoint clientPoint, Pointer kind, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget* w = WidgetOf(window, 0);
+    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), kind, button);
+}
+
+} // namespace
+
+bool Click(CWnd* window, int id) { return PointerAtCentre(window, id, Pointer::Click); }
 
 bool ClickAt(CWnd* window, CPoint clientPoint)
 {
-    QWidget* w = WidgetOf(window, 0);
-    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Click);
+    return PointerAtPoint(window, clientPoint, Pointer::Click);
 }
 
 bool RightClickAt(CWnd* window, CPoint clientPoint)
 {
-    QWidget* w = WidgetOf(window, 0);
-    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Click, Qt::RightButton);
+    return PointerAtPoint(window, clientPoint, Pointer::Click, Qt::RightButton);
 }
 
 bool DoubleClickAt(CWnd* window, CPoint clientPoint)
 {
-    QWidget* w = WidgetOf(window, 0);
-    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::DoubleClick);
+    return PointerAtPoint(window, clientPoint, Pointer::DoubleClick);
 }
 
-bool Press(CWnd* window, int id)
-{
-    QWidget* w = WidgetOf(window, id);
-    return w && PointerAt(w, w->rect().center(), Pointer::Press);
-}
+bool Press(CWnd* window, int id) { return PointerAtCentre(window, id, Pointer::Press); }
 
-bool Release(CWnd* window, int id)
-{
-    QWidget* w = WidgetOf(window, id);
-    return w && PointerAt(w, w->rect().center(), Pointer::Release);
-}
+bool Release(CWnd* window, int id) { return PointerAtCentre(window, id, Pointer::Release); }
 
-bool MoveOnto(CWnd* window, int id)
-{
-    QWidget* w = WidgetOf(window, id);
-    return w && PointerAt(w, w->rect().center(), Pointer::Move);
-}
+bool MoveOnto(CWnd* window, int id) { return PointerAtCentre(window, id, Pointer::Move); }
 
 bool MoveTo(CWnd* window, CPoint clientPoint)
 {
-    QWidget* w = WidgetOf(window, 0);
-    return w && PointerAt(w, QPoint(clientPoint.x, clientPoint.y), Pointer::Move);
+    return PointerAtPoint(window, clientPoint, Pointer::Move);
 }
 
 bool MoveAway(CWnd* window, int id)

@@ -27,6 +27,26 @@ QWidget* ClientOf(CWnd* window, int id)
     return rec ? rec->client.data() : nullptr;
 }
 
+// Each character of the text as its key, pressed and released through `send`. Letters and digits carry
+// their own key (Qt's key codes are their upper-case codes).
+template <class Send>
+void SendCharacterKeys(const std::string& text, Send send)
+{
+    for (const QChar ch : QString::fromStdString(text)) {
+        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
+        send(QTest::Press, key, QString(ch));
+        send(QTest::Release, key, QString(ch));
+    }
+}
+
+// What an input method commits to the widget.
+void Commit(QWidget* w, const std::string& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(QString::fromStdString(text));
+    QApplication::sendEvent(w, &event);
+}
+
 } // namespace
 
 bool Wheel(CWnd* window, CPoint clientPoint, int notches)
@@ -51,12 +71,9 @@ bool TypeKeys(CWnd* window, int id, const std::string& text)
         return false;
     }
     w->setFocus(Qt::OtherFocusReason);
-    for (const QChar ch : QString::fromStdString(text)) {
-        // Letters and digits carry their own key (Qt's key codes are their upper-case codes).
-        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, w, key, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, w, key, QString(ch), Qt::NoModifier);
-    }
+    SendCharacterKeys(text, [w](QTest::KeyAction action, Qt::Key key, const QString& ch) {
+        QTest::sendKeyEvent(action, w, key, ch, Qt::NoModifier);
+    });
     return true;
 }
 
@@ -67,9 +84,7 @@ bool CommitInput(CWnd* window, int id, const std::string& text)
         return false; // an input method gives nothing to a window that takes no input-method text
     }
     w->setFocus(Qt::OtherFocusReason);
-    QInputMethodEvent event;
-    event.setCommitString(QString::fromStdString(text));
-    QApplication::sendEvent(w, &event);
+    Commit(w, text);
     return true;
 }
 
@@ -79,11 +94,9 @@ bool TypeFocusedKeys(const std::string& text)
         return false;
     }
     // Each key to where the focus is at that moment: a key may close the window it went to.
-    for (const QChar ch : QString::fromStdString(text)) {
-        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
-        SendFocusedKey(QTest::Press, key, QString(ch), Qt::NoModifier);
-        SendFocusedKey(QTest::Release, key, QString(ch), Qt::NoModifier);
-    }
+    SendCharacterKeys(text, [](QTest::KeyAction action, Qt::Key key, const QString& ch) {
+        SendFocusedKey(action, key, ch, Qt::NoModifier);
+    });
     return true;
 }
 
@@ -93,9 +106,7 @@ bool CommitFocusedInput(const std::string& text)
     if (!w || !w->testAttribute(Qt::WA_InputMethodEnabled)) {
         return false;
     }
-    QInputMethodEvent event;
-    event.setCommitString(QString::fromStdString(text));
-    QApplication::sendEvent(w, &event);
+    Commit(w, text);
     return true;
 }
 

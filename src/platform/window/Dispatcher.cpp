@@ -70,6 +70,25 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button)
     }
 }
 
+// Sends the message born of a mouse or key event, whose default is the widget's own handling (`base`). Such
+// a message goes to its window only, never on to the parent: the event is taken here unless the default
+// ran and let it go on a control.
+bool SendOwnEvent(HWND hwnd, WindowRecord* rec, QEvent* e, UINT message, WPARAM wParam, LPARAM lParam,
+                  const std::function<bool()>& base)
+{
+    bool baseRan = false;
+    bool baseResult = false;
+    SendFromEvent(hwnd, message, wParam, lParam, [&] {
+        baseRan = true;
+        baseResult = base();
+    });
+    if (!baseRan || IsWindowKind(rec)) {
+        e->accept();
+        return true;
+    }
+    return baseResult;
+}
+
 bool HandleMouse(QWidget* widget, WindowRecord* rec, QMouseEvent* e, const std::function<bool()>& base)
 {
     const QPoint global = e->globalPosition().toPoint();
@@ -93,18 +112,7 @@ bool HandleMouse(QWidget* widget, WindowRecord* rec, QMouseEvent* e, const std::
             PointerMovedIn(still);
         }
     }
-    bool baseRan = false;
-    bool baseResult = false;
-    SendFromEvent(hwnd, message, MouseFlags(e), lp, [&] {
-        baseRan = true;
-        baseResult = base();
-    });
-    // Mouse messages go to the window under the pointer only, never on to its parent.
-    if (!baseRan || IsWindowKind(rec)) {
-        e->accept();
-        return true;
-    }
-    return baseResult;
+    return SendOwnEvent(hwnd, rec, e, message, MouseFlags(e), lp, base);
 }
 
 bool HandleKey(WindowRecord* rec, QKeyEvent* e, const std::function<bool()>& base)
@@ -116,18 +124,7 @@ bool HandleKey(WindowRecord* rec, QKeyEvent* e, const std::function<bool()>& bas
     const bool alt = e->modifiers() & Qt::AltModifier;
     const bool press = e->type() == QEvent::KeyPress;
     const UINT message = press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
-    bool result = false;
-    bool baseRan = false;
-    SendFromEvent(rec->hwnd, message, vk, MAKELPARAM(1, 0), [&] {
-        baseRan = true;
-        result = base();
-    });
-    // A key goes to the focused window only, never on to its parent.
-    if (!baseRan || IsWindowKind(rec)) {
-        e->accept();
-        return true;
-    }
-    return result;
+    return SendOwnEvent(rec->hwnd, rec, e, message, vk, MAKELPARAM(1, 0), base);
 }
 
 bool HandleWheel(WindowRecord* rec, QWheelEvent* e, const std::function<bool()>& base)

@@ -10,6 +10,20 @@
 using layer::Find;
 using layer::WindowRecord;
 
+namespace {
+
+// A rectangle mapped corner by corner, as `map` maps a point.
+void MapCorners(const CWnd& wnd, LPRECT rect, void (CWnd::*map)(LPPOINT) const)
+{
+    POINT topLeft{rect->left, rect->top};
+    POINT bottomRight{rect->right, rect->bottom};
+    (wnd.*map)(&topLeft);
+    (wnd.*map)(&bottomRight);
+    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+} // namespace
+
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
     WindowRecord* rec = Find(m_hWnd);
@@ -169,14 +183,7 @@ void CWnd::ClientToScreen(LPPOINT lpPoint) const
     }
 }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    POINT tl{lpRect->left, lpRect->top};
-    POINT br{lpRect->right, lpRect->bottom};
-    ClientToScreen(&tl);
-    ClientToScreen(&br);
-    *lpRect = RECT{tl.x, tl.y, br.x, br.y};
-}
+void CWnd::ClientToScreen(LPRECT lpRect) const { MapCorners(*this, lpRect, &CWnd::ClientToScreen); }
 
 void CWnd::ScreenToClient(LPPOINT lpPoint) const
 {
@@ -186,14 +193,7 @@ void CWnd::ScreenToClient(LPPOINT lpPoint) const
     }
 }
 
-void CWnd::ScreenToClient(LPRECT lpRect) const
-{
-    POINT tl{lpRect->left, lpRect->top};
-    POINT br{lpRect->right, lpRect->bottom};
-    ScreenToClient(&tl);
-    ScreenToClient(&br);
-    *lpRect = RECT{tl.x, tl.y, br.x, br.y};
-}
+void CWnd::ScreenToClient(LPRECT lpRect) const { MapCorners(*this, lpRect, &CWnd::ScreenToClient); }
 
 DWORD CWnd::GetStyle() const
 {
