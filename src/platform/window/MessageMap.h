@@ -11,7 +11,7 @@
 //   };
 //   BEGIN_MESSAGE_MAP(CMyDlg, CDialog)
 //       ON_WM_PAINT()
-//       ON_BN_CLICKED(1022, &CMyDlg::OnBtnOk)
+//       ON_BN_CLICKED(IDC_OK, &CMyDlg::OnBtnOk)
 //   END_MESSAGE_MAP()
 
 #include "platform/core/Messages.h"
