@@ -18,6 +18,7 @@
 #include <iterator>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace bodytest {
@@ -179,6 +180,25 @@ protected:
         m_page->ShowWindow(SW_SHOW);
         EXPECT_TRUE(uitest::WaitUntil([&] { return !PaintedBy(recorder).Entries().empty(); }));
         return PaintedBy(recorder);
+    }
+
+    // OK while `field` holds an entry that does not parse: the prompt once, the focus on that field, and
+    // nothing computed: the page shows just what it showed before.
+    void ExpectRefused(int field, const std::string& prompt)
+    {
+        const auto shown = [](const Painted& painted) {
+            std::vector<std::tuple<std::string, int, int, COLORREF>> texts;
+            for (const DrawnText& e : painted.Entries()) {
+                texts.emplace_back(e.text, e.x, e.y, e.color);
+            }
+            return texts;
+        };
+        const auto before = shown(Repaint());
+        uitest::MessageBoxRecorder prompts;
+        PressOk();
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{prompt});
+        EXPECT_TRUE(uitest::HasFocus(m_page, field));
+        EXPECT_EQ(shown(Repaint()), before);
     }
 
     void Type(int edit, const std::string& text) { ASSERT_TRUE(uitest::TypeText(m_page, edit, text)); }

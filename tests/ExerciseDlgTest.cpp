@@ -214,33 +214,36 @@ INSTANTIATE_TEST_SUITE_P(Bounds, ExerciseWeightColumnTest,
 
 // Entries that do not parse ------------------------------------------------------------------------
 
-TEST_F(ExercisePageTest, MinutesThatAreNoIntegerPromptAndTheKeptMinutesAndWeightCount)
-{
-    Calculate("60", "걷기(4km/h)", "30");
-    for (const char* minutes : {"abc", "30.5"}) {
-        SCOPED_TRACE(minutes);
-        Enter("100", "걷기(4km/h)", minutes);
-        uitest::MessageBoxRecorder boxes;
-        const Painted painted = PressOk();
-        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kIntegerPrompt}) << "one prompt, for the minutes only";
-        // 60 kg and 30 minutes again, not 100 kg.
-        EXPECT_EQ(LogRows().front(), (Row{"걷기(4km/h)", "30분", "114.0"}));
-        EXPECT_EQ(SentenceOf(painted, kLastPrefix), LastSentence("114.0"));
-        EXPECT_EQ(uitest::Text(m_page, kMinutesEdit), minutes) << "the entry stays for correcting";
-    }
-    EXPECT_EQ(Members(*m_page).m_listLog.GetItemCount(), 3);
-    EXPECT_EQ(SentenceOf(Repaint(), kTotalPrefix), TotalSentence("342.0"));
-}
+// An entry that does not parse, after 60 kg and 30 minutes were logged: the prompt once, for the field
+// read first of those that fail (minutes, then weight); nothing is computed or logged; the entries stay
+// for correcting, and the next OK that reads them all computes.
+struct RefusedEntry {
+    const char* weight;
+    const char* minutes;
+    int field;
+    const std::string& prompt;
+};
 
-TEST_F(ExercisePageTest, AWeightThatIsNoNumberAfterValidMinutesKeepsTheWeightOnly)
+const RefusedEntry kRefusedEntries[] = {
+    {"100", "abc", kMinutesEdit, kIntegerPrompt},
+    {"100", "30.5", kMinutesEdit, kIntegerPrompt},
+    {"sixty", "10", kWeightEdit, kNumberPrompt},
+    {"abc", "abc", kMinutesEdit, kIntegerPrompt},
+};
+
+TEST_F(ExercisePageTest, ARefusedEntryComputesNothingAndTheNextGoodOneDoes)
 {
     Calculate("60", "걷기(4km/h)", "30");
-    Enter("sixty", "걷기(4km/h)", "10");
-    uitest::MessageBoxRecorder boxes;
-    const Painted painted = PressOk();
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kNumberPrompt});
-    EXPECT_EQ(LogRows().front(), (Row{"걷기(4km/h)", "10분", "38.0"})); // the new minutes at 60 kg
-    ExpectSentences(painted, "38.0", "152.0");
+    for (const RefusedEntry& c : kRefusedEntries) {
+        SCOPED_TRACE(std::string(c.weight) + " kg, " + c.minutes + " minutes");
+        Enter(c.weight, "걷기(4km/h)", c.minutes);
+        ExpectRefused(c.field, c.prompt);
+        EXPECT_EQ(LogRows(), (Rows{{"걷기(4km/h)", "30분", "114.0"}}));
+        ExpectSentences(Repaint(), "114.0", "114.0");
+        EXPECT_EQ(uitest::Text(m_page, kMinutesEdit), c.minutes);
+        EXPECT_EQ(uitest::Text(m_page, kWeightEdit), c.weight);
+    }
+    ExpectSentences(Calculate("60", "걷기(4km/h)", "10"), "38.0", "152.0");
 }
 
 TEST_F(ExercisePageTest, NegativeMinutesLogNothingAndShowTheProductAtTheNextPaint)

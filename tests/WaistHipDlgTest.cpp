@@ -171,46 +171,33 @@ TEST_F(WaistHipPageTest, AHipOfZeroAfterAVerdictBringsTheMeasuringParagraphBack)
 
 // Reading the fields ----------------------------------------------------------------------------------
 
-// One field that does not parse, after 여자 32 in over 38 in (0.842, abdominal obesity) and with both
-// units on cm and 남자 clicked: the prompt once; the hip, read first, is taken when it parses; the field
-// that failed and every one after it (waist, hip unit, sex, waist unit) keep their values.
-struct BadEntryCase {
+// An entry that does not parse, after 여자 32 in over 38 in (0.842, abdominal obesity) and with both units
+// on cm and 남자 clicked: the prompt once, for the first field that fails (hip, then waist); nothing is
+// taken, not even a hip read before a refused waist (32 in over 50 in would read normal), and the next OK
+// that reads every field judges them all (남자 80 cm over 100 cm, 0.8: normal).
+struct RefusedEntry {
     const char* waist;
     const char* hip;
-    double hipAfter;
-    Verdict verdict;
+    int field;
 };
 
-const BadEntryCase kBadEntries[] = {
-    // A bad hip keeps every member: a waist of 10, centimetres or 남자 would each read normal.
-    {"10", "abc", 38, Verdict::AbdominalObesity},
-    {"10", "", 38, Verdict::AbdominalObesity},
-    {"10", "1e999", 38, Verdict::AbdominalObesity},
-    {"10", "38in", 38, Verdict::AbdominalObesity},
-    // A bad waist: the hip is taken. 32 in over 50 in is 0.64; over 39 in 0.82, abdominal obesity for
-    // the kept 여자 (normal had 남자 been read).
-    {"abc", "50", 50, Verdict::Normal},
-    {"", "39", 39, Verdict::AbdominalObesity},
+const RefusedEntry kRefusedEntries[] = {
+    {"10", "abc", IDC_HIP}, {"10", "", IDC_HIP}, {"10", "1e999", IDC_HIP}, {"10", "38in", IDC_HIP},
+    {"abc", "50", IDC_WAIST}, {"", "39", IDC_WAIST},
 };
 
-TEST_F(WaistHipPageTest, AFieldThatDoesNotParseKeepsItselfAndTheFieldsAfterIt)
+TEST_F(WaistHipPageTest, ARefusedEntryComputesNothingAndTheNextGoodOneDoes)
 {
-    for (const BadEntryCase& c : kBadEntries) {
+    Enter("32", kWaistIn, "38", kHipIn, IDC_FEMALE);
+    ExpectVerdict(PressOk(), Verdict::AbdominalObesity);
+    for (const RefusedEntry& c : kRefusedEntries) {
         SCOPED_TRACE(std::string("waist ") + c.waist + ", hip " + c.hip);
-        Enter("32", kWaistIn, "38", kHipIn, IDC_FEMALE);
-        ExpectVerdict(PressOk(), Verdict::AbdominalObesity);
-
         Enter(c.waist, kWaistCm, c.hip, kHipCm, IDC_MALE);
-        uitest::MessageBoxRecorder prompts;
-        const Painted painted = PressOk();
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"숫자를 입력하십시오."});
-        ExpectVerdict(painted, c.verdict);
-        EXPECT_EQ(Members(*m_page).m_dHip, c.hipAfter);
-        EXPECT_EQ(Members(*m_page).m_dWaist, 32);
-        EXPECT_EQ(Members(*m_page).m_nHipUnit, 0);
-        EXPECT_EQ(Members(*m_page).m_nSex, 1);
-        EXPECT_EQ(Members(*m_page).m_nWaistUnit, 0);
+        ExpectRefused(c.field, "숫자를 입력하십시오.");
+        ExpectVerdict(HideAndShow(), Verdict::AbdominalObesity);
     }
+    Enter("80", kWaistCm, "100", kHipCm, IDC_MALE);
+    ExpectVerdict(PressOk(), Verdict::Normal);
 }
 
 TEST_F(WaistHipPageTest, AUnitOrTheSexChangedWithoutOkChangesNothingOnTheScreen)

@@ -72,8 +72,11 @@ void CBmiDlg::OnPaint()
 
 void CBmiDlg::OnBtnOk()
 {
-    // A field that does not parse has shown its prompt and kept its member; compute all the same.
-    UpdateData(TRUE);
+    // A field that does not parse has shown its prompt and has the focus: nothing is computed, and the
+    // page shows what it showed (the sex, read last, is never read before a refusal).
+    if (!UpdateData(TRUE)) {
+        return;
+    }
     m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
     RepaintNow();
 }

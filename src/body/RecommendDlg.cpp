@@ -93,9 +93,11 @@ void CRecommendDlg::OnPaint()
 
 void CRecommendDlg::OnBtnOk()
 {
-    // A field that does not parse has shown its prompt and kept its member, and so has every field
-    // after it; both results are computed all the same.
-    UpdateData(TRUE);
+    // A field that does not parse has shown its prompt and has the focus: nothing is computed, and the
+    // page shows what it showed.
+    if (!UpdateData(TRUE)) {
+        return;
+    }
     m_dBmi = ComputeBmi(m_dHeight, m_dWeight);
     m_dMinKcal = MinimumKcal(m_nSex, m_dHeight, m_dWeight, m_nAge);
     RepaintNow();

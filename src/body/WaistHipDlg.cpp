@@ -6,6 +6,8 @@
 #include "ui/SkinColors.h"
 #include "ui/SkinDraw.h"
 
+#include <tuple>
+
 namespace {
 
 // The waist's unit row lies on band 0, the hip's on band 1, the sex row on band 2.
@@ -87,7 +89,12 @@ void CWaistHipDlg::OnPaint()
 void CWaistHipDlg::OnBtnOk()
 {
     // Only reads: the verdict is worked out at every paint. A field that does not parse has shown its
-    // prompt and kept its member, and so has every field after it; the page repaints all the same.
-    UpdateData(TRUE);
+    // prompt and has the focus; the fields read before it are given back their values, so that no paint
+    // shows a verdict of new and old measures together.
+    const std::tuple before{m_dHip, m_dWaist, m_nHipUnit, m_nSex, m_nWaistUnit};
+    if (!UpdateData(TRUE)) {
+        std::tie(m_dHip, m_dWaist, m_nHipUnit, m_nSex, m_nWaistUnit) = before;
+        return;
+    }
     RepaintNow();
 }

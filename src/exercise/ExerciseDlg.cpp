@@ -96,9 +96,10 @@ void CExerciseDlg::OnPaint()
 
 void CExerciseDlg::OnBtnOk()
 {
-    // A field that does not parse has shown its prompt and kept its member, and so has every field
-    // read after it; the calculation runs with what the members hold.
-    UpdateData(TRUE);
+    // A field that does not parse has shown its prompt and has the focus: nothing is computed or logged.
+    if (!UpdateData(TRUE)) {
+        return;
+    }
 
     const int selected = m_comboExercise.GetCurSel();
     if (selected < 0) {

@@ -59,7 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     page.m_comboExercise.GetLBText(chosen, name);
     const int rowsBefore = page.m_listLog.GetItemCount();
 
-    fuzz::PressOk(dlg, fields, input);
+    const double lastBefore = page.m_dLastKcal;
+    if (fuzz::PressOk(dlg, fields, input)) {
+        fuzz::Check(fuzz::SameDouble(page.m_dLastKcal, lastBefore) && page.m_listLog.GetItemCount() == rowsBefore,
+                    "a refused OK computes and logs nothing");
+        return 0;
+    }
 
     const ExerciseRecord* record = RecordNamed(page, name);
     fuzz::Check(record != nullptr, "every exercise offered has its record");

@@ -42,6 +42,15 @@ int CheckedIndex(CWnd& page, const RadioGroup& group)
     return -1;
 }
 
+// Whether an int or double field's edit holds a number that its member takes.
+bool Reads(CWnd& page, const ExchangedField& field)
+{
+    const std::string text = page.GetDlgItemText(EditId(field));
+    int integer = 0;
+    double real = 0;
+    return std::holds_alternative<IntEntry>(field) ? ParseDdxInt(text, integer) : ParseDdxDouble(text, real);
+}
+
 void Fill(CWnd& page, const ExchangedField& field, FuzzedDataProvider& input)
 {
     if (const auto* group = std::get_if<RadioGroup>(&field)) {
@@ -73,7 +82,7 @@ void ShowPage(CDialog& page, UINT idd)
     Check(uitest::ShowAndActivate(parent), "the page's window is shown and active");
 }
 
-void PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input)
+bool PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input, Refusal refusal)
 {
     for (const ExchangedField& field : fields) {
         Fill(page, field, input);
@@ -90,43 +99,46 @@ void PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataPr
     Check(ok != nullptr, "the page has its OK button");
     page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OK, BN_CLICKED), reinterpret_cast<LPARAM>(ok->GetSafeHwnd()));
 
-    bool refused = false;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const ExchangedField& field = fields[i];
-        if (refused) {
-            Check(Bits(field) == before[i], "the fields after a refused one keep their members");
-            continue;
-        }
-        if (const auto* group = std::get_if<RadioGroup>(&field)) {
-            Check(*group->member == CheckedIndex(page, *group), "a radio group reads as its checked button");
-            continue;
-        }
-        const bool isInt = std::holds_alternative<IntEntry>(field);
-        const int id = EditId(field);
-        const std::string text = page.GetDlgItemText(id);
-        bool reads = false;
-        if (isInt) {
-            int value = 0;
-            reads = ParseDdxInt(text, value);
-            Check(!reads || *std::get<IntEntry>(field).member == value, "an int member holds its edit's number");
-        } else {
-            double value = 0;
-            reads = ParseDdxDouble(text, value);
-            const double member = *std::get<RealEntry>(field).member;
-            Check(!reads || std::bit_cast<std::uint64_t>(member) == std::bit_cast<std::uint64_t>(value),
-                  "a double member holds its edit's number");
-            Check(!reads || std::isfinite(member), "a double member read from an edit is finite");
-        }
-        if (!reads) {
-            refused = true;
-            Check(Bits(field) == before[i], "a refused field keeps its member");
-            Check(prompts.Texts() == std::vector<std::string>{isInt ? "정수를 입력하십시오." : "숫자를 입력하십시오."},
-                  "a refusal brings up the framework's prompt once");
-            Check(prompts.Types() == std::vector<UINT>{MB_OK | MB_ICONEXCLAMATION}, "the prompt is a warning");
-            Check(uitest::HasFocus(&page, id), "the refused field has the keyboard focus");
+    // The exchange stops at the first edit that does not read.
+    std::size_t refusedAt = fields.size();
+    for (std::size_t i = 0; i < fields.size() && refusedAt == fields.size(); ++i) {
+        if (!std::holds_alternative<RadioGroup>(fields[i]) && !Reads(page, fields[i])) {
+            refusedAt = i;
         }
     }
-    Check(refused || prompts.Texts().empty(), "fields that all read bring up no prompt");
+    const bool refused = refusedAt < fields.size();
+    const std::size_t taken = refused && refusal == Refusal::RestoresEveryField ? 0 : refusedAt;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const ExchangedField& field = fields[i];
+        if (i >= taken) {
+            Check(Bits(field) == before[i], i < refusedAt  ? "a refused OK gives the fields read before it back their values"
+                                            : i == refusedAt ? "a refused field keeps its member"
+                                                             : "the fields after a refused one keep their members");
+        } else if (const auto* group = std::get_if<RadioGroup>(&field)) {
+            Check(*group->member == CheckedIndex(page, *group), "a radio group reads as its checked button");
+        } else if (const auto* entry = std::get_if<IntEntry>(&field)) {
+            int value = 0;
+            ParseDdxInt(page.GetDlgItemText(entry->id), value);
+            Check(*entry->member == value, "an int member holds its edit's number");
+        } else {
+            const auto& real = std::get<RealEntry>(field);
+            double value = 0;
+            ParseDdxDouble(page.GetDlgItemText(real.id), value);
+            Check(std::bit_cast<std::uint64_t>(*real.member) == std::bit_cast<std::uint64_t>(value),
+                  "a double member holds its edit's number");
+            Check(std::isfinite(*real.member), "a double member read from an edit is finite");
+        }
+    }
+    if (!refused) {
+        Check(prompts.Texts().empty(), "fields that all read bring up no prompt");
+        return false;
+    }
+    const bool isInt = std::holds_alternative<IntEntry>(fields[refusedAt]);
+    Check(prompts.Texts() == std::vector<std::string>{isInt ? "정수를 입력하십시오." : "숫자를 입력하십시오."},
+          "a refusal brings up the framework's prompt once");
+    Check(prompts.Types() == std::vector<UINT>{MB_OK | MB_ICONEXCLAMATION}, "the prompt is a warning");
+    Check(uitest::HasFocus(&page, EditId(fields[refusedAt])), "the refused field has the keyboard focus");
+    return true;
 }
 
 } // namespace fuzz

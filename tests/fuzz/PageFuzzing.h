@@ -3,7 +3,8 @@
 // window shows it, and one press of OK with the page's fields filled from the fuzzer's input, checked
 // against what the data exchange promises. Every member read from an edit holds what the parser makes of
 // the edit's text, a finite number; the first edit that does not read brings up exactly the framework's
-// prompt, keeps the keyboard focus, and leaves its member and every later one as they were.
+// prompt, keeps the keyboard focus, and leaves its member and every later one as they were (every member,
+// on a page that takes nothing from a refused OK).
 
 #include "platform/Afx.h"
 
@@ -46,8 +47,13 @@ TPage& ShownPage()
     return *page;
 }
 
+// What a refused OK leaves of the fields read before the refused one.
+enum class Refusal { KeepsEarlierFields, RestoresEveryField };
+
 // Fills the fields from the input (an edit's text; which radio button of a group is clicked), presses
-// OK (its click notification) and checks the exchange. Aborts when an invariant breaks.
-void PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input);
+// OK (its click notification) and checks the exchange. Answers whether an entry was refused. Aborts when
+// an invariant breaks.
+bool PressOk(CWnd& page, const std::vector<ExchangedField>& fields, FuzzedDataProvider& input,
+             Refusal refusal = Refusal::KeepsEarlierFields);
 
 } // namespace fuzz

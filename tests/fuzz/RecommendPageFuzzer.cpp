@@ -22,7 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::RadioGroup{{IDC_MALE, IDC_FEMALE}, &page.m_nSex},
     };
     FuzzedDataProvider input(data, size);
-    fuzz::PressOk(dlg, fields, input);
+    const double bmiBefore = page.m_dBmi;
+    const double kcalBefore = page.m_dMinKcal;
+    if (fuzz::PressOk(dlg, fields, input)) {
+        fuzz::Check(fuzz::SameDouble(page.m_dBmi, bmiBefore) && fuzz::SameDouble(page.m_dMinKcal, kcalBefore),
+                    "a refused OK computes nothing");
+        return 0;
+    }
     fuzz::Check(fuzz::SameDouble(page.m_dBmi, ComputeBmi(page.m_dHeight, page.m_dWeight)),
                 "the index is the one that the height and weight held give");
     fuzz::Check(fuzz::SameDouble(page.m_dMinKcal, MinimumKcal(page.m_nSex, page.m_dHeight, page.m_dWeight, page.m_nAge)),
