@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double bmiBefore = page.m_dBmi;
     if (fuzz::PressOk(dlg, fields, input)) {
         fuzz::Check(fuzz::SameDouble(page.m_dBmi, bmiBefore), "a refused OK computes nothing");
-        fuzz::Check(painted.EntriesFor(dlg.GetSafeHwnd()).empty(), "and paints nothing anew");
         return 0;
     }
     fuzz::Check(fuzz::SameDouble(page.m_dBmi, ComputeBmi(page.m_dHeight, page.m_dWeight)),
