@@ -168,7 +168,7 @@ TEST_F(DialogKeys, PreTranslateMessageCanSwallowEnterAndEscape)
     EXPECT_EQ(uitest::FocusedControlId(&m_dlg), kSecond);
 }
 
-TEST_F(DialogKeys, TheSystemMenuOpensOnARightClickAndAltSpaceAndDeliversSystemCommands)
+TEST_F(DialogKeys, TheSystemMenuOpensOnARightClickAltSpaceShiftF10AndTheMenuKeyAndDeliversSystemCommands)
 {
     CMenu* menu = m_dlg.GetSystemMenu(FALSE);
     ASSERT_NE(menu, nullptr);
@@ -182,6 +182,17 @@ TEST_F(DialogKeys, TheSystemMenuOpensOnARightClickAndAltSpaceAndDeliversSystemCo
     ASSERT_TRUE(uitest::ChooseMenuEntry("정보(&A)..."));
     ASSERT_TRUE(uitest::WaitUntil([&] { return !m_dlg.log.empty(); }));
     EXPECT_EQ(m_dlg.log, std::vector<std::string>{"syscommand 16"});
+
+    // The keyboard's context-menu keys, from a control: the window's menu.
+    for (const auto& [key, shift] : {std::pair{VK_F10, true}, std::pair{VK_APPS, false}}) {
+        SCOPED_TRACE(key);
+        m_dlg.log.clear();
+        ASSERT_TRUE(uitest::PressKey(&m_dlg, kSecond, key, shift));
+        ASSERT_TRUE(uitest::WaitUntil([] { return uitest::IsMenuOpen(); }));
+        ASSERT_TRUE(uitest::ChooseMenuEntry("정보(&A)..."));
+        ASSERT_TRUE(uitest::WaitUntil([&] { return !m_dlg.log.empty(); }));
+        EXPECT_EQ(m_dlg.log, std::vector<std::string>{"syscommand 16"});
+    }
 
     ASSERT_TRUE(uitest::PressKey(&m_dlg, kFirst, VK_SPACE, false, true));
     ASSERT_TRUE(uitest::WaitUntil([] { return uitest::IsMenuOpen(); }));

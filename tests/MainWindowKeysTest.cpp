@@ -220,4 +220,43 @@ TEST(MainWindowRun, TheAboutBoxKeepsItsKeysToItself)
     EXPECT_TRUE(links.Urls().empty());
 }
 
+// The dotted focus rectangle 3 pixels inside a button's edge: every other pixel there inverted against the
+// same button drawn without it. A click gives the button the focus and no cue; once Tab has moved the focus
+// away and back, the button shows its rectangle.
+TEST_F(MainWindowKeys, AFocusedButtonShowsItsFocusRectangleOnlyOnceTheKeyboardMovedAround)
+{
+    const CRect button = uitest::ControlRect(&m_dlg, IDC_RELAY);
+    const int y = button.top + 3;
+    const auto edgeRow = [&] {
+        std::vector<COLORREF> row;
+        for (int x = button.left + 3; x < button.right - 3; ++x) {
+            row.push_back(uitest::PixelColor(&m_dlg, x, y));
+        }
+        return row;
+    };
+    ASSERT_TRUE(uitest::MoveTo(&m_dlg, CPoint(450, 30))); // the pointer rests elsewhere: the plain frame
+    Focus(IDC_RELAY);
+    const std::vector<COLORREF> plain = edgeRow();
+    ASSERT_TRUE(uitest::Click(&m_dlg, IDC_RELAY));
+    ASSERT_TRUE(uitest::MoveTo(&m_dlg, CPoint(450, 30)));
+    uitest::ProcessEvents();
+    ASSERT_EQ(uitest::FocusedControlId(&m_dlg), IDC_RELAY);
+    EXPECT_EQ(edgeRow(), plain) << "a pointer user sees no focus cue";
+
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, IDC_RELAY, VK_TAB));
+    const int next = uitest::FocusedControlId(&m_dlg);
+    ASSERT_NE(next, IDC_RELAY);
+    ASSERT_TRUE(uitest::PressKey(&m_dlg, next, VK_TAB, true));
+    uitest::ProcessEvents(); // the buttons repaint as the focus moves
+    ASSERT_EQ(uitest::FocusedControlId(&m_dlg), IDC_RELAY);
+    const std::vector<COLORREF> cue = edgeRow();
+    ASSERT_EQ(cue.size(), plain.size());
+    for (std::size_t i = 0; i < cue.size(); ++i) {
+        SCOPED_TRACE(i);
+        const COLORREF p = plain[i];
+        const bool dotted = i % 2 == 0; // from the rectangle's corner, every other pixel
+        EXPECT_EQ(cue[i], dotted ? RGB(255 - GetRValue(p), 255 - GetGValue(p), 255 - GetBValue(p)) : p);
+    }
+}
+
 } // namespace

@@ -56,6 +56,33 @@ template class ControlHost<QLabel>;
 template class ControlHost<QComboBox>;
 template class ControlHost<QTableView>;
 
+namespace {
+
+// How far inside a button's edge its focus rectangle runs.
+constexpr int kFocusInset = 3;
+
+// The classic focus rectangle: a dotted line, every other pixel of the rectangle's edge inverted, so that
+// it shows on any picture.
+void DrawFocusRect(QPainter& painter, const QRect& rect)
+{
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const auto dot = [&painter](int x, int y) {
+        if ((x + y) % 2 == 0) {
+            painter.fillRect(x, y, 1, 1, Qt::white);
+        }
+    };
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        dot(x, rect.top());
+        dot(x, rect.bottom());
+    }
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+        dot(rect.left(), y);
+        dot(rect.right(), y);
+    }
+}
+
+} // namespace
+
 void OwnerDrawButton::paintEvent(QPaintEvent*)
 {
     WindowRecord* rec = Find(hwnd);
@@ -76,8 +103,17 @@ void OwnerDrawButton::paintEvent(QPaintEvent*)
     }
     DRAWITEMSTRUCT dis{ODT_BUTTON, static_cast<UINT>(rec->id), 0, ODA_DRAWENTIRE, state, hwnd, hdc,
                        RECT{0, 0, width(), height()}, 0};
+    const HWND self = hwnd;
     Send(rec->parent, WM_DRAWITEM, static_cast<WPARAM>(rec->id), reinterpret_cast<LPARAM>(&dis));
     DeleteDc(hdc);
+    painter.end();
+    // The owner draws the picture; where the window shows its focus cues, the layer marks the focused
+    // button on top of it, as the classic desktop does.
+    const WindowRecord* top = TopLevelOf(Find(self));
+    if (hasFocus() && top && top->focusCues) {
+        QPainter cue(this);
+        DrawFocusRect(cue, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset));
+    }
 }
 
 ControlColors QueryControlColors(HWND control, UINT message)

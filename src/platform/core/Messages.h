@@ -152,7 +152,9 @@ constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_APPS = 0x5D; // the menu key
 constexpr UINT VK_F4 = 0x73;
+constexpr UINT VK_F10 = 0x79;
 
 // Owner draw (WM_DRAWITEM): what an owner-drawn button asks its owner to paint.
 constexpr UINT ODT_BUTTON = 4;

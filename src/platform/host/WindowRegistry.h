@@ -65,6 +65,10 @@ struct WindowRecord {
     ControlCover controls;     // what the window's controls paint themselves
     PaintSession* paint = nullptr;
 
+    // A top-level window shows where its focus is (the focused owner-drawn button's focus rectangle) once
+    // the keyboard has moved around in it; a person who only points never sees the cues.
+    bool focusCues = false;
+
     // Whether the window system reports the top-level window minimised: a minimise that the program asked for
     // counts only once it is carried out (a bare X server never does).
     bool minimized = false;

@@ -93,6 +93,10 @@ Qt::Key QtKey(UINT vk)
     switch (vk) {
     case VK_BACK:
         return Qt::Key_Backspace;
+    case VK_F10:
+        return Qt::Key_F10;
+    case VK_APPS:
+        return Qt::Key_Menu;
     case VK_TAB:
         return Qt::Key_Tab;
     case VK_RETURN:

@@ -273,14 +273,49 @@ UINT VirtualKey(int qtKey)
         return VK_DELETE;
     case Qt::Key_F4:
         return VK_F4;
+    case Qt::Key_F10:
+        return VK_F10;
+    case Qt::Key_Menu:
+        return VK_APPS;
     default:
         return 0;
     }
 }
 
 namespace {
+
 bool g_shiftHeld = false;
+
+// The keys of a person who moves around with the keyboard: after the first of them a window shows where
+// its focus is, as the classic desktop keeps focus cues from those who use only the pointer.
+bool MovesTheFocus(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Alt:
+        return true;
+    default:
+        return false;
+    }
 }
+
+void ShowFocusCues(WindowRecord* top)
+{
+    if (top->focusCues) {
+        return;
+    }
+    top->focusCues = true;
+    if (QWidget* focus = QApplication::focusWidget()) {
+        focus->update();
+    }
+}
+
+} // namespace
 
 bool ShiftHeld() { return g_shiftHeld; }
 
@@ -291,15 +326,21 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
         return false; // a dropped list or a menu keeps its keys
     }
     WindowRecord* rec = FindByWidget(widget);
-    const UINT vk = VirtualKey(e->key());
     // A window of its own that the layer did not make (a message box) belongs to a layer window only as
     // its owner: its keys are its own and reach no window beneath it.
-    const WindowRecord* owner = TopLevelOf(rec);
-    if (!rec || !vk || !owner || owner->outer != widget->window()) {
+    WindowRecord* owner = TopLevelOf(rec);
+    if (!rec || !owner || owner->outer != widget->window()) {
+        return false;
+    }
+    const bool press = e->type() == QEvent::KeyPress;
+    if (press && MovesTheFocus(e->key())) {
+        ShowFocusCues(owner);
+    }
+    const UINT vk = VirtualKey(e->key());
+    if (!vk) {
         return false;
     }
     const bool alt = e->modifiers() & Qt::AltModifier;
-    const bool press = e->type() == QEvent::KeyPress;
     g_shiftHeld = e->modifiers() & Qt::ShiftModifier;
     MSG msg{rec->hwnd, press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP), vk,
             MAKELPARAM(1, 0), 0, {LastPointerPosition().x(), LastPointerPosition().y()}};
@@ -319,6 +360,11 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
             break;
         }
         h = r->parent;
+    }
+    // The context-menu keys ask the focused window for its menu, placed by the keyboard (-1, -1).
+    if (press && (vk == VK_APPS || (vk == VK_F10 && g_shiftHeld && !alt))) {
+        Send(msg.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(msg.hwnd), MAKELPARAM(-1, -1));
+        return true;
     }
     if (press && alt && vk == VK_SPACE) {
         if (QWidget* outer = OuterWidget(top)) {

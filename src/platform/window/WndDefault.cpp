@@ -10,8 +10,28 @@
 #include "platform/window/Mouse.h"
 #include "platform/window/SystemMenu.h"
 
+#include <QApplication>
+
 using layer::Find;
 using layer::WindowRecord;
+
+namespace {
+
+// Where a context menu opens, on the screen: at the pointer, or for the keyboard's request (-1, -1) under
+// the focused control (the window's corner when nothing in it has the focus).
+QPoint ContextMenuPoint(const WindowRecord* rec, LPARAM lParam)
+{
+    if (lParam != MAKELPARAM(-1, -1)) {
+        return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && rec->outer && (focus == rec->outer || rec->outer->isAncestorOf(focus))) {
+        return focus->mapToGlobal(QPoint(0, focus->height()));
+    }
+    return rec->outer ? rec->outer->mapToGlobal(QPoint(0, 0)) : QPoint();
+}
+
+} // namespace
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -104,7 +124,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (rec->style & WS_CHILD) {
             return layer::Send(rec->parent, WM_CONTEXTMENU, wParam, lParam);
         }
-        layer::ShowSystemMenu(m_hWnd, QPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        layer::ShowSystemMenu(m_hWnd, ContextMenuPoint(rec, lParam));
         return 0;
     case WM_SETCURSOR:
         // The parent may decide first; the window under the pointer then shows its class cursor.
