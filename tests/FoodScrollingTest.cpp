@@ -102,7 +102,8 @@ TEST_F(FoodScrollingTest, ByTabToABoxOutsideTheVisiblePart)
     }
     ExpectScrolledBy(249 - kClientHeight);
 
-    // On to the last box, then round to the first, which comes into view at its top.
+    // On to the last box, then out of the page to the total bar's button (the window's one Tab loop), and
+    // round to the first box, which comes into view at its top.
     for (int row = 7; row <= 16; ++row) {
         ASSERT_TRUE(uitest::PressKey(m_page, DishBox(row), VK_TAB));
         if (row < 16) {
@@ -112,6 +113,9 @@ TEST_F(FoodScrollingTest, ByTabToABoxOutsideTheVisiblePart)
     ASSERT_TRUE(uitest::HasFocus(m_page, PortionBox(16)));
     ExpectScrolledBy(534 - kClientHeight);
     ASSERT_TRUE(uitest::PressKey(m_page, PortionBox(16), VK_TAB));
+    ASSERT_TRUE(uitest::HasFocus(m_bar, IDC_RESET));
+    ExpectScrolledBy(534 - kClientHeight);
+    ASSERT_TRUE(uitest::PressKey(m_bar, IDC_RESET, VK_TAB));
     ASSERT_TRUE(uitest::HasFocus(m_page, DishBox(1)));
     ExpectScrolledBy(36);
 }

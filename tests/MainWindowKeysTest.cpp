@@ -11,6 +11,8 @@
 #include "food/FoodView.h"
 #include "platform/testing/TestDriver.h"
 #include "res/Resource.h"
+#include "web/ADView.h"
+#include "web/BannerHostDlg.h"
 #include "web/LinkTable.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +36,7 @@ public:
         return {m_pFoodView, m_pExercisePage, m_pRecommendPage, m_pBmiPage, m_pWaistHipPage};
     }
     bool Shows(PageId page) const { return uitest::IsVisible(Pages()[static_cast<std::size_t>(page)]); }
+    CWnd* BannerView() const { return m_pBannerHost->m_pView; }
 };
 
 class MainWindowKeys : public ::testing::Test {
@@ -177,8 +180,8 @@ TEST(MainWindowRun, OnlyTheCloseButtonEndsTheRunByPointerEnterOrSpace)
         EXPECT_EQ(run.steps, std::vector<std::string>(5, "running"));
         EXPECT_EQ(run.result, IDOK);
     }
-    // At the start the focus is on the first tab stop, the diary tab: the first Enter of each run opened its link.
-    EXPECT_EQ(links.Urls(), std::vector<std::string>(3, LinkUrl(LinkId::Diary)));
+    // At the start the focus is in the food page's first dish box, where Enter does nothing: no link opened.
+    EXPECT_TRUE(links.Urls().empty());
 }
 
 // Enter, keypad Enter, Space and Escape on the about box close it alone: the main window beneath keeps its
@@ -257,6 +260,118 @@ TEST_F(MainWindowKeys, AFocusedButtonShowsItsFocusRectangleOnlyOnceTheKeyboardMo
         const bool dotted = i % 2 == 0; // from the rectangle's corner, every other pixel
         EXPECT_EQ(cue[i], dotted ? RGB(255 - GetRValue(p), 255 - GetGValue(p), 255 - GetBValue(p)) : p);
     }
+}
+
+// The calculator keys --------------------------------------------------------------------------------
+
+// The window with the keyboard's focus and its control id, for following the focus round the window.
+std::pair<CWnd*, int> FocusedStop()
+{
+    CWnd* focus = CWnd::GetFocus();
+    return {focus ? focus->GetParent() : nullptr, focus ? focus->GetDlgCtrlID() : 0};
+}
+
+TEST_F(MainWindowKeys, CtrlDigitsTabAndPageKeysShowTheCalculatorsFromAnyFocusWithItsFirstControlFocused)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> focus;
+        UINT key;
+        bool shift;
+        PageId shows;
+        int firstControl;
+    };
+    const Case cases[] = {
+        {"Ctrl+1 from the BMI height field", [this] { uitest::Click(BmiPage(), IDC_HEIGHT); }, '1', false,
+         PageId::Food, IDC_DISH1},
+        {"Ctrl+Tab from a dish box", [this] { m_dlg.GotoDlgCtrl(m_dlg.Pages()[0]->GetDlgItem(IDC_DISH3)); }, VK_TAB, false,
+         PageId::Exercise, IDC_WEIGHT},
+        {"Ctrl+PageDown from the exercise drop-down", [this] { m_dlg.GotoDlgCtrl(m_dlg.Pages()[1]->GetDlgItem(IDC_EXERCISE)); },
+         VK_NEXT, false, PageId::Recommend, IDC_HEIGHT},
+        {"Ctrl+5 from the banner", [this] { m_dlg.BannerView()->SetFocus(); }, '5', false, PageId::WaistHip, IDC_WAIST},
+        {"Ctrl+Shift+Tab from a menu button", [this] { Focus(IDC_MENU_BMI); }, VK_TAB, true, PageId::Bmi,
+         IDC_HEIGHT},
+        {"Ctrl+1 from a menu button", [this] { Focus(IDC_MENU_FOOD); }, '1', false, PageId::Food, IDC_DISH1},
+        {"then Ctrl+PageUp, round to the last calculator", [] {}, VK_PRIOR, false, PageId::WaistHip, IDC_WAIST},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.focus();
+        uitest::ProcessEvents();
+        ASSERT_TRUE(uitest::PressFocusedKey(c.key, false, c.shift, false, true));
+        uitest::ProcessEvents();
+        CWnd* page = m_dlg.Pages()[static_cast<std::size_t>(c.shows)];
+        EXPECT_TRUE(m_dlg.Shows(c.shows));
+        EXPECT_EQ(FocusedStop(), std::pair(page, c.firstControl));
+    }
+    EXPECT_TRUE(m_links.Urls().empty());
+}
+
+// From the BMI page's height field round the whole window: each control once, the radio pair one stop; the
+// banner's web page takes Tab for its own links, and Shift+Tab reaches it from the other side.
+TEST_F(MainWindowKeys, TabGoesOnceRoundEveryControlOfTheWindowAndShiftTabBack)
+{
+    CWnd* bmi = BmiPage(); // a page without a total bar
+    const std::pair<CWnd*, int> banner{m_dlg.BannerView()->GetParent(), IDC_BANNER_VIEW};
+    const std::vector<std::pair<CWnd*, int>> forward = {
+        {bmi, IDC_WEIGHT},          {bmi, IDC_FEMALE},        {bmi, IDC_OK},
+        {&m_dlg, IDC_MENU_FOOD},    {&m_dlg, IDC_MENU_EXERCISE}, {&m_dlg, IDC_MENU_RECOMMEND},
+        {&m_dlg, IDC_MENU_BMI},     {&m_dlg, IDC_MENU_WAISTHIP}, {&m_dlg, IDC_DIARY},
+        {&m_dlg, IDC_BODY},         {&m_dlg, IDC_RELAY},      {&m_dlg, IDC_MALL},
+        banner,
+    };
+    const std::vector<std::pair<CWnd*, int>> backward = {{&m_dlg, IDOK}, {&m_dlg, IDCANCEL}, banner};
+    for (const auto& [shift, stops] : {std::pair{false, forward}, std::pair{true, backward}}) {
+        uitest::Click(bmi, IDC_HEIGHT);
+        for (std::size_t i = 0; i < stops.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << (shift ? "Shift+Tab " : "Tab ") << i + 1);
+            ASSERT_TRUE(uitest::PressFocusedKey(VK_TAB, false, shift));
+            EXPECT_EQ(FocusedStop(), stops[i]);
+        }
+    }
+    Focus(IDOK);
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_TAB));
+    EXPECT_EQ(FocusedStop(), std::pair(bmi, IDC_HEIGHT)) << "round from close to the page";
+
+    // Arrows choose within the radio pair.
+    uitest::Click(BmiPage(), IDC_WEIGHT);
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_TAB));
+    ASSERT_TRUE(uitest::PressFocusedKey(VK_LEFT));
+    EXPECT_EQ(FocusedStop(), std::pair(bmi, IDC_MALE));
+    EXPECT_TRUE(uitest::IsChecked(bmi, IDC_MALE));
+    EXPECT_TRUE(m_links.Urls().empty());
+}
+
+TEST_F(MainWindowKeys, CtrlCCopiesTheShownResultsUnlessAnEntryHasTextSelected)
+{
+    ASSERT_TRUE(uitest::PressFocusedKey('1', false, false, false, true));
+    CWnd* food = m_dlg.Pages()[0];
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, IDC_DISH1, "쌀밥"));
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, IDC_PORTION1, "1"));
+    ASSERT_TRUE(uitest::PressFocusedKey('C', false, false, false, true));
+    EXPECT_EQ(uitest::ClipboardText(), "밥, 죽\t쌀밥\t1\t311.0 Kcal\n당신이 체크한 총 칼로리는 311.0 Kcal 입니다.\n");
+
+    ASSERT_TRUE(uitest::Click(&m_dlg, IDC_MENU_BMI));
+    ASSERT_TRUE(uitest::TypeText(BmiPage(), IDC_HEIGHT, "170"));
+    ASSERT_TRUE(uitest::TypeText(BmiPage(), IDC_WEIGHT, "65"));
+    ASSERT_TRUE(uitest::Click(BmiPage(), IDC_OK));
+    uitest::ProcessEvents();
+    ASSERT_TRUE(uitest::Click(BmiPage(), IDC_HEIGHT));
+    ASSERT_TRUE(uitest::PressFocusedKey('C', false, false, false, true));
+    EXPECT_EQ(uitest::ClipboardText(), "키 170 cm\n몸무게 65 kg\n성별 여자\n귀하는 BMI 지수가 22.49 이므로 정상입니다. \n");
+
+    ASSERT_TRUE(uitest::PressFocusedKey('A', false, false, false, true)); // the field's text selected
+    ASSERT_TRUE(uitest::PressFocusedKey('C', false, false, false, true));
+    EXPECT_EQ(uitest::ClipboardText(), "170");
+}
+
+TEST(MainWindowStart, TheFocusStartsInTheFoodPagesFirstDishBox)
+{
+    CKeysCalorieDlg dlg;
+    ASSERT_TRUE(dlg.Create(CCalorieDlg::IDD));
+    ASSERT_TRUE(uitest::ShowAndActivate(&dlg));
+    EXPECT_EQ(FocusedStop(), std::pair(dlg.Pages()[0], IDC_DISH1));
+    dlg.DestroyWindow();
 }
 
 } // namespace

@@ -316,6 +316,7 @@ MonkeyEvent MonkeyChooser::Next(const MonkeyScene& scene)
         break;
     case Kind::Type:
         event.action = MonkeyAction::Type;
+        event.overtype = Below(3) == 0;
         event.text = TypedText();
         break;
     case Kind::Commit:
@@ -351,7 +352,7 @@ std::string Describe(const MonkeyEvent& event)
         text = std::string("key ") + (event.shift ? "Shift+" : "") + (event.alt ? "Alt+" : "") + KeyName(event.vk);
         break;
     case MonkeyAction::Type:
-        text = "type \"" + event.text + "\"";
+        text = std::string(event.overtype ? "select all and type \"" : "type \"") + event.text + "\"";
         break;
     case MonkeyAction::Commit:
         text = "input method commits \"" + event.text + "\"";

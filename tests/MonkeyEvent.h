@@ -38,6 +38,7 @@ struct MonkeyEvent {
     unsigned vk = 0;         // Key: the key, with Shift / Alt held
     bool shift = false, alt = false;
     std::string text;        // Type: characters as keys; Commit: text an input method commits
+    bool overtype = false;   // Type: the focused entry's text is selected first (Ctrl+A), as a person retypes
     MonkeyAnswer answer = MonkeyAnswer::Enter;
 };
 

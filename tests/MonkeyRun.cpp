@@ -247,6 +247,9 @@ private:
             uitest::PressFocusedKey(event.vk, false, event.shift, event.alt);
             return focusOnClose;
         case MonkeyAction::Type:
+            if (event.overtype) {
+                uitest::PressFocusedKey('A', false, false, false, true);
+            }
             uitest::TypeFocusedKeys(event.text);
             return focusOnClose;
         case MonkeyAction::Commit:

@@ -13,6 +13,9 @@
 #include "web/BannerHostDlg.h"
 #include "web/OpenLink.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Where the children stand in the client area, in pixels. Every calculator page takes the same place
@@ -129,7 +132,8 @@ void CCalorieDlg::CreatePages()
 void CCalorieDlg::CreatePage(CDialog* page, UINT nIDTemplate, PageId id)
 {
     page->Create(nIDTemplate, this);
-    page->MoveWindow(&kPageRect);
+    page->SetWindowPos(m_pFoodView, kPageRect.left, kPageRect.top, kPageRect.Width(), kPageRect.Height(),
+                       SWP_NOACTIVATE); // in the food page's place in the Tab loop
     page->ShowWindow(SW_HIDE);
     page->SetAccessibleName(PageTitle(id));
 }
@@ -184,6 +188,15 @@ BOOL CCalorieDlg::OnInitDialog()
     }
     m_pFoodView->SetAccessibleName(PageTitle(PageId::Food));
 
+    // One Tab loop round the window: the calculator shown (the others take its place as they are made), its
+    // total bar, the menu, the tabs, the banner, minimise and close; each follows the one before it.
+    CWnd* const tabOrder[] = {m_pFoodView, m_pTotalBar,  &m_btnFood,    &m_btnExercise, &m_btnRecommend,
+                              &m_btnBmi,   &m_btnWaistHip, &m_btnDiary, &m_btnBody,     &m_btnRelay,
+                              &m_btnMall,  m_pBannerHost, &m_btnMinimize, &m_btnClose};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        tabOrder[i]->SetWindowPos(tabOrder[i - 1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+
     m_btnFood.SetSelected(1);
     m_pCurrentMenuButton = &m_btnFood;
     m_pCurrentPage = m_pFoodView;
@@ -225,6 +238,70 @@ void CCalorieDlg::SwitchTo(PageId page)
             break;
         }
     }
+}
+
+// The calculator keys ----------------------------------------------------------------------------------
+
+BOOL CCalorieDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 &&
+        HandleCalculatorKey(static_cast<UINT>(pMsg->wParam), GetKeyState(VK_SHIFT) < 0, pMsg->hwnd)) {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+bool CCalorieDlg::HandleCalculatorKey(UINT key, bool shift, HWND target)
+{
+    const auto shown = std::find(kPageIds.begin(), kPageIds.end(), m_pageModel.State().shown) - kPageIds.begin();
+    const auto count = static_cast<std::ptrdiff_t>(kPageIds.size());
+    std::ptrdiff_t next = -1;
+    if (key >= '1' && key < '1' + kPageIds.size()) {
+        next = key - '1';
+    } else if (key == VK_NEXT || (key == VK_TAB && !shift)) {
+        next = (shown + 1) % count;
+    } else if (key == VK_PRIOR || (key == VK_TAB && shift)) {
+        next = (shown + count - 1) % count;
+    } else if (key == 'C' && !shift) {
+        // An entry's selected text, and whatever the web page holds, is theirs to copy.
+        CWnd* focus = CWnd::FromHandle(target);
+        int start = 0;
+        int end = 0;
+        if (auto* edit = dynamic_cast<CEdit*>(focus)) {
+            edit->GetSel(start, end);
+        }
+        if (start != end || (focus && (focus->SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS))) {
+            return false;
+        }
+        if (const std::string text = ResultsText(); !text.empty()) {
+            SetClipboardText(text);
+        }
+        return true;
+    }
+    if (next < 0) {
+        return false;
+    }
+    const PageId page = kPageIds[static_cast<std::size_t>(next)];
+    SwitchTo(page);
+    GotoDlgCtrl(PageWindowOf(page)->GetNextDlgTabItem(nullptr));
+    return true;
+}
+
+std::string CCalorieDlg::ResultsText() const
+{
+    switch (m_pageModel.State().shown) {
+    case PageId::Food:
+        return m_pFoodView->ResultsText();
+    case PageId::Exercise:
+        return m_pExercisePage->ResultsText();
+    case PageId::Recommend:
+        return m_pRecommendPage->ResultsText();
+    case PageId::Bmi:
+        return m_pBmiPage->ResultsText();
+    case PageId::WaistHip:
+        return m_pWaistHipPage->ResultsText();
+    }
+    return {};
 }
 
 CMenuButton& CCalorieDlg::MenuButtonOf(PageId page)

@@ -24,6 +24,11 @@ public:
 
     explicit CCalorieDlg(CWnd* pParent = nullptr);
 
+    // The calculator keys, from any focus: Ctrl+1 to Ctrl+5 show the calculators in menu order, Ctrl+Tab
+    // and Ctrl+PageDown the next one, Ctrl+Shift+Tab and Ctrl+PageUp the one before; Ctrl+C copies the shown
+    // calculator's results unless an entry has text selected. Then the dialog's keys.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -87,5 +92,9 @@ private:
     void CreatePage(CDialog* page, UINT nIDTemplate, PageId id);
     // Applies the effects of a click on the page's menu button, in order.
     void SwitchTo(PageId page);
+    // A calculator key (a key held with Ctrl); false for other keys.
+    bool HandleCalculatorKey(UINT key, bool shift, HWND target);
+    // The shown calculator's results as plain text; empty when it shows none.
+    std::string ResultsText() const;
     void PaintIcon();
 };

@@ -70,6 +70,15 @@ void CBmiDlg::OnPaint()
     SetAccessibleDescription(sentence);
 }
 
+std::string CBmiDlg::ResultsText() const
+{
+    if (!(m_dBmi > 0)) {
+        return {};
+    }
+    return InputLine("키", m_dHeight, "cm") + InputLine("몸무게", m_dWeight, "kg") + "성별 " + SexText(m_nSex) + "\n" +
+           BmiSentence(ClassifyBmi(m_dBmi, m_nSex), m_dBmi) + "\n";
+}
+
 void CBmiDlg::OnBtnOk()
 {
     // A field that does not parse has shown its prompt and has the focus: nothing is computed, and the

@@ -12,6 +12,10 @@ public:
 
     explicit CBmiDlg(CWnd* pParent = nullptr);
 
+    // The inputs of the last calculation and its sentence, a line each, as the page shows them; empty
+    // while there is no result.
+    std::string ResultsText() const;
+
 protected:
     double m_dBmi = 0;    // index of the last OK; ≤ 0 or not a number: no result
     CHoverButton m_btnOk; // IDC_OK, "OK"

@@ -1,5 +1,6 @@
 #include "body/CalcPageDlg.h"
 
+#include "platform/dialog/DdxParse.h"
 #include "res/Resource.h"
 #include "ui/PagePaint.h"
 
@@ -21,6 +22,13 @@ BOOL CCalcPageDlg::OnInitDialog()
 void CCalcPageDlg::PaintFace(int bandCount, const std::function<void(CDC&)>& drawContent)
 {
     PaintPageFace(this, bandCount, m_labels, drawContent);
+}
+
+const char* CCalcPageDlg::SexText(int sexIndex) { return sexIndex == 0 ? "남자" : "여자"; }
+
+std::string CCalcPageDlg::InputLine(const char* label, double value, const char* unit)
+{
+    return std::string(label) + " " + FormatDdxDouble(value) + (*unit ? std::string(" ") + unit : "") + "\n";
 }
 
 void CCalcPageDlg::RepaintNow() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }

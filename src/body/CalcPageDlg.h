@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 class CCalcPageDlg : public CPageDlg {
 protected:
@@ -30,6 +31,11 @@ protected:
 
     // The page repainted at once from what its members hold now, without erasing.
     void RepaintNow();
+
+    // The sex index as its radio button reads: 0 "남자", any other "여자".
+    static const char* SexText(int sexIndex);
+    // An input as a results line reads: its label, the number as its field shows it, and its unit.
+    static std::string InputLine(const char* label, double value, const char* unit = "");
 
     // WM_CTLCOLOR of a page that colours its band controls: the standard colouring, then the band's
     // colours for the controls of bandControls (ColorBandControl).

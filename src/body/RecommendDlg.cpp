@@ -76,9 +76,7 @@ void CRecommendDlg::OnPaint()
 {
     const bool result = m_dBmi > 0; // a not-a-number index is not
     const bool underweight = result && m_dBmi < kUnderweightBound;
-    // The dark red sentence, which screen readers read as the page's description.
-    const std::string sentence =
-        !result ? std::string() : underweight ? kUnderweightWarning : MinimumKcalSentence(m_dMinKcal);
+    const std::string sentence = Sentence(); // screen readers read it as the page's description
     PaintFace(3, [&](CDC& dc) {
         if (!result) {
             DrawBasalMetabolismParagraph(dc);
@@ -89,6 +87,24 @@ void CRecommendDlg::OnPaint()
         }
     });
     SetAccessibleDescription(sentence);
+}
+
+std::string CRecommendDlg::Sentence() const
+{
+    if (!(m_dBmi > 0)) {
+        return {};
+    }
+    return m_dBmi < kUnderweightBound ? kUnderweightWarning : MinimumKcalSentence(m_dMinKcal);
+}
+
+std::string CRecommendDlg::ResultsText() const
+{
+    const std::string sentence = Sentence();
+    if (sentence.empty()) {
+        return {};
+    }
+    return InputLine("키", m_dHeight, "cm") + InputLine("몸무게", m_dWeight, "kg") + InputLine("만나이", m_nAge) +
+           "성별 " + SexText(m_nSex) + "\n" + sentence + "\n";
 }
 
 void CRecommendDlg::OnBtnOk()

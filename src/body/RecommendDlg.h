@@ -13,6 +13,10 @@ public:
 
     explicit CRecommendDlg(CWnd* pParent = nullptr);
 
+    // The inputs of the last calculation and its dark red sentence, a line each, as the page shows them;
+    // empty while there is no result.
+    std::string ResultsText() const;
+
 protected:
     double m_dBmi = 0;     // index of the last OK; ≤ 0 or not a number: no result
     double m_dMinKcal = 0; // minimum intake of the last OK, kilocalories
@@ -23,6 +27,9 @@ protected:
     int m_nSex = 1;        // radio group from IDC_MALE: 0 남자, 1 여자
 
     void DoDataExchange(CDataExchange* pDX) override;
+
+    // The dark red sentence of the result: the warning for the underweight or the intake; empty without one.
+    std::string Sentence() const;
 
     afx_msg void OnPaint();
     afx_msg void OnBtnOk();

@@ -86,6 +86,17 @@ void CWaistHipDlg::OnPaint()
     SetAccessibleDescription(WaistHipSentence(verdict)); // empty while there is no input
 }
 
+std::string CWaistHipDlg::ResultsText() const
+{
+    const WaistHipVerdict verdict = JudgeWaistHip(m_dWaist, m_nWaistUnit, m_dHip, m_nHipUnit, m_nSex);
+    if (verdict == WaistHipVerdict::NoInput) {
+        return {};
+    }
+    const auto unit = [](int index) { return index == 0 ? "인치" : "cm"; };
+    return InputLine("허리둘레", m_dWaist, unit(m_nWaistUnit)) + InputLine("엉덩이둘레", m_dHip, unit(m_nHipUnit)) +
+           "성별 " + SexText(m_nSex) + "\n" + WaistHipSentence(verdict) + "\n";
+}
+
 void CWaistHipDlg::OnBtnOk()
 {
     // Only reads: the verdict is worked out at every paint. A field that does not parse has shown its

@@ -13,6 +13,10 @@ public:
 
     explicit CWaistHipDlg(CWnd* pParent = nullptr);
 
+    // The measures with their units, the sex and the verdict, a line each, as the page shows them;
+    // empty while there is no verdict.
+    std::string ResultsText() const;
+
 protected:
     CHoverButton m_btnOk; // IDC_OK, "OK"
     double m_dHip = 0;    // as typed, edit IDC_HIP

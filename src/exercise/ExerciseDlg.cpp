@@ -129,6 +129,16 @@ void CExerciseDlg::OnBtnOk()
     RepaintNow();
 }
 
+std::string CExerciseDlg::ResultsText() const
+{
+    std::string text;
+    for (int row = 0; row < m_listLog.GetItemCount(); ++row) {
+        text += m_listLog.GetItemText(row, 0) + "\t" + m_listLog.GetItemText(row, 1) + "\t" +
+                m_listLog.GetItemText(row, 2) + "\n";
+    }
+    return text + TotalKcalSentence(m_dTotalKcal) + "\n";
+}
+
 void CExerciseDlg::RecalcTotal()
 {
     // From the texts the log shows, so the sum is the sum a person can add up from the rows.

@@ -18,6 +18,9 @@ public:
 
     explicit CExerciseDlg(CWnd* pParent = nullptr);
 
+    // The log's rows (exercise, minutes, kilocalories, tab-separated) from the top, then the sum's sentence.
+    std::string ResultsText() const;
+
     // Offers the record's name in the drop-down and keeps the record in m_exercises.
     void AddExercise(std::unique_ptr<ExerciseRecord> record);
 

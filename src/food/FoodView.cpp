@@ -74,6 +74,26 @@ std::array<CComboBox*, 16> CFoodView::PortionBoxes()
             &m_cbPortion13, &m_cbPortion14, &m_cbPortion15, &m_cbPortion16};
 }
 
+std::string CFoodView::ResultsText()
+{
+    const CFoodCatalogue catalogue;
+    std::string text;
+    for (int row = CFoodCatalogue::kFirstRow; row <= CFoodCatalogue::kLastRow; ++row) {
+        const auto index = static_cast<std::size_t>(row - CFoodCatalogue::kFirstRow);
+        const CComboBox* dishBox = DishBoxes()[index];
+        const CComboBox* portionBox = PortionBoxes()[index];
+        std::string dish;
+        std::string portion;
+        if (dishBox->GetCurSel() < 1 || dishBox->GetLBText(dishBox->GetCurSel(), dish) < 0) {
+            continue; // no dish chosen in this row
+        }
+        portionBox->GetLBText(portionBox->GetCurSel(), portion);
+        text += std::string(catalogue.CategoryLabel(row)) + "\t" + dish + "\t" + portion + "\t" +
+                FormatRowKcal(m_tally.RowKcal(row)) + "\n";
+    }
+    return text + FormatTotalKcal(m_tally.Total()) + "\n";
+}
+
 void CFoodView::DoDataExchange(CDataExchange* pDX)
 {
     CFormView::DoDataExchange(pDX);

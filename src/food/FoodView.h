@@ -30,6 +30,9 @@ public:
     void UpdateTotal();
     // The sixteen row values, as the page shows them.
     const CFoodTally& Tally() const { return m_tally; }
+    // A line for each row with a dish chosen (category, dish, portion, the row's calories, tab-separated),
+    // then the total's sentence.
+    std::string ResultsText();
 
 protected:
     CFoodTally m_tally; // the sixteen row values

@@ -23,6 +23,6 @@
 #include "platform/web/HtmlView.h"
 #include "platform/web/UrlDownload.h"
 #include "platform/window/MessageMap.h"
-#include "platform/window/Mouse.h"
+#include "platform/window/Input.h"
 #include "platform/window/PaintDC.h"
 #include "platform/window/Wnd.h"

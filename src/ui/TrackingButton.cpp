@@ -1,6 +1,6 @@
 #include "ui/TrackingButton.h"
 
-#include "platform/window/Mouse.h"
+#include "platform/window/Input.h"
 
 namespace {
 constexpr DWORD kHoverTimeMs = 1; // the highlight shows as soon as the pointer comes to rest

@@ -22,6 +22,7 @@ constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_CTLCOLOR = 0x0019; // one map entry for every WM_CTLCOLORxxx below
 constexpr UINT WM_SETCURSOR = 0x0020;
 constexpr UINT WM_ICONERASEBKGND = 0x0027;
+constexpr UINT WM_NEXTDLGCTL = 0x0028; // wParam 0, lParam 0: the focus to the window's next tab stop
 constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
@@ -30,6 +31,7 @@ constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCHITTEST = 0x0084;
+constexpr UINT WM_GETDLGCODE = 0x0087; // which keys a control takes for itself (DLGC_xxx)
 constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -175,3 +177,7 @@ struct DRAWITEMSTRUCT {
     UINT_PTR itemData;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+// Answers to WM_GETDLGCODE: the keys that a control keeps from its dialog.
+constexpr LRESULT DLGC_WANTTAB = 0x0002;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x0004; // Tab, Enter and Escape too

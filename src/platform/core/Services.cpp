@@ -4,7 +4,9 @@
 #include "platform/core/Resources.h"
 #include "platform/core/TextBuffer.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -121,6 +123,16 @@ UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT u
     ::close(fd);
     std::memcpy(lpTempFileName, name.c_str(), name.size() + 1);
     return 1;
+}
+
+BOOL SetClipboardText(const std::string& text)
+{
+    QClipboard* clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
+    if (!clipboard) {
+        return FALSE;
+    }
+    clipboard->setText(QString::fromStdString(text));
+    return TRUE;
 }
 
 int LoadStringA(HINSTANCE, UINT nID, char* lpBuffer, int cchBufferMax)

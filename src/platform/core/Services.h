@@ -26,6 +26,9 @@ DWORD GetTempPathA(DWORD nBufferLength, char* lpBuffer);
 // uUnique must be 0: the layer always makes a new file.
 UINT GetTempFileNameA(const char* lpPathName, const char* lpPrefixString, UINT uUnique, char* lpTempFileName);
 
+// Puts plain text (UTF-8) on the desktop's clipboard; FALSE when there is no clipboard.
+BOOL SetClipboardText(const std::string& text);
+
 // String resource nID (UTF-8); its length, 0 when missing. Copies at most cchBufferMax − 1 bytes and a 0.
 int LoadStringA(HINSTANCE hInstance, UINT nID, char* lpBuffer, int cchBufferMax);
 std::string AfxLoadString(UINT nID); // empty when missing

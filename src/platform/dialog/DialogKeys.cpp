@@ -1,6 +1,7 @@
 #include "platform/dialog/DialogKeys.h"
 
 #include "platform/controls/ControlOps.h"
+#include "platform/dialog/FormView.h"
 #include "platform/window/Dispatcher.h"
 #include "platform/window/Wnd.h"
 
@@ -15,9 +16,28 @@ using layer::WindowRecord;
 
 namespace {
 
-bool IsFocusable(const WindowRecord* r)
+// The window whose Tab loop the dialog's keys move in: the dialog, or the window its child dialogs and
+// forms stand in.
+HWND TabLoopOf(HWND dialog)
 {
-    return (r->style & WS_TABSTOP) && r->outer && r->outer->isVisible() && r->outer->isEnabled();
+    const WindowRecord* r = Find(dialog);
+    while (r && layer::IsControlParent(r) && Find(r->parent)) {
+        r = Find(r->parent);
+    }
+    return r ? r->hwnd : dialog;
+}
+
+// A form scrolls the control that the keys focused into its view.
+void ScrollIntoView(HWND control)
+{
+    for (const WindowRecord* r = Find(control); r; r = Find(r->parent)) {
+        if (auto* form = dynamic_cast<CFormView*>(r->wnd)) {
+            form->ScrollFocusIntoView();
+        }
+        if (!(r->style & WS_CHILD)) {
+            break;
+        }
+    }
 }
 
 // The dialog's default push button (BS_DEFPUSHBUTTON) as a person could press it now, or null.
@@ -46,31 +66,15 @@ void FocusControl(HWND control)
     if (auto* edit = dynamic_cast<QLineEdit*>(rec->client.data())) {
         edit->selectAll();
     }
+    ScrollIntoView(control);
 }
 
 void MoveDialogFocus(HWND dialog, bool forward)
 {
-    std::vector<WindowRecord*> stops;
-    for (WindowRecord* r : ChildrenOf(dialog)) {
-        if (IsFocusable(r)) {
-            stops.push_back(r);
-        }
+    CWnd* window = CWnd::FromHandle(dialog);
+    if (CWnd* next = window ? window->GetNextDlgTabItem(CWnd::GetFocus(), !forward) : nullptr) {
+        FocusControl(next->m_hWnd);
     }
-    if (stops.empty()) {
-        return;
-    }
-    // Where the focus is now: the tab stop that is or contains the focused window.
-    int current = -1;
-    if (QWidget* focus = QApplication::focusWidget()) {
-        for (size_t i = 0; i < stops.size(); ++i) {
-            if (stops[i]->outer == focus || stops[i]->outer->isAncestorOf(focus)) {
-                current = static_cast<int>(i);
-            }
-        }
-    }
-    const int n = static_cast<int>(stops.size());
-    const int next = current < 0 ? (forward ? 0 : n - 1) : (current + (forward ? 1 : n - 1)) % n;
-    FocusControl(stops[static_cast<size_t>(next)]->hwnd);
 }
 
 BOOL HandleDialogKey(CWnd* dialog, MSG* pMsg)
@@ -82,9 +86,18 @@ BOOL HandleDialogKey(CWnd* dialog, MSG* pMsg)
     if (pMsg->hwnd != dialog->m_hWnd && !dialog->IsChild(target)) {
         return FALSE;
     }
+    // A control that takes these keys itself (a browser view) keeps them from the dialog.
+    const LRESULT wants = target ? target->SendMessage(WM_GETDLGCODE, pMsg->wParam) : 0;
+    if ((wants & DLGC_WANTALLKEYS) || (pMsg->wParam == VK_TAB && (wants & DLGC_WANTTAB))) {
+        return FALSE;
+    }
+    const Qt::KeyboardModifiers modifiers = HeldModifiers();
     switch (pMsg->wParam) {
     case VK_TAB:
-        MoveDialogFocus(dialog->m_hWnd, !ShiftHeld());
+        if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) {
+            return FALSE; // Ctrl+Tab is not the dialog's
+        }
+        MoveDialogFocus(TabLoopOf(dialog->m_hWnd), !(modifiers & Qt::ShiftModifier));
         return TRUE;
     case VK_RETURN: {
         // The focused push button is pressed, else the dialog's default push button. Without either, Enter

@@ -197,16 +197,7 @@ BOOL CFormView::Create(const char*, const char* lpszWindowName, DWORD dwStyle, c
 
 void CFormView::OnInitialUpdate() { UpdateData(FALSE); }
 
-BOOL CFormView::PreTranslateMessage(MSG* pMsg)
-{
-    if (!layer::HandleDialogKey(this, pMsg)) {
-        return FALSE;
-    }
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
-        ScrollFocusIntoView();
-    }
-    return TRUE;
-}
+BOOL CFormView::PreTranslateMessage(MSG* pMsg) { return layer::HandleDialogKey(this, pMsg); }
 
 void CFormView::ScrollFocusIntoView()
 {

@@ -46,11 +46,13 @@ public:
     // that Tab focuses outside the visible part is scrolled into view (through OnScrollBy).
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // Scrolls the focused control, when it is inside the form, into view (the dialog keys move the focus).
+    void ScrollFocusIntoView();
+
 protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void ScrollFocusIntoView();
 
     const DialogTemplate* m_pTemplate = nullptr;
     UINT m_nIDTemplate = 0;

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QWindow>
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 
@@ -35,6 +36,7 @@ WindowRecord* Register(CWnd* wnd, WindowKind kind, DWORD style, DWORD exStyle, i
     record->exStyle = exStyle;
     record->id = id;
     record->parent = parent;
+    record->tabOrder = static_cast<double>(Key(record->hwnd));
     WindowRecord* raw = record.get();
     Records()[Key(raw->hwnd)] = std::move(record);
     return raw;
@@ -78,6 +80,26 @@ std::vector<WindowRecord*> ChildrenOf(HWND hwnd)
     return children;
 }
 
+std::vector<WindowRecord*> ChildrenInTabOrder(HWND hwnd)
+{
+    std::vector<WindowRecord*> children = ChildrenOf(hwnd);
+    std::stable_sort(children.begin(), children.end(),
+                     [](const WindowRecord* a, const WindowRecord* b) { return a->tabOrder < b->tabOrder; });
+    return children;
+}
+
+void PlaceInTabOrderAfter(WindowRecord* record, const WindowRecord* after)
+{
+    // Between `after` and the sibling that follows it now.
+    double next = after->tabOrder + 2;
+    for (const WindowRecord* sibling : ChildrenOf(record->parent)) {
+        if (sibling != record && sibling->tabOrder > after->tabOrder && sibling->tabOrder < next) {
+            next = sibling->tabOrder;
+        }
+    }
+    record->tabOrder = (after->tabOrder + next) / 2;
+}
+
 std::vector<HWND> AllWindows()
 {
     std::vector<HWND> all;
@@ -119,6 +141,11 @@ WindowRecord* TopLevelOf(WindowRecord* record)
 bool IsControl(WindowKind kind)
 {
     return kind != WindowKind::Window && kind != WindowKind::Dialog && kind != WindowKind::Form;
+}
+
+bool IsControlParent(const WindowRecord* record)
+{
+    return (record->style & WS_CHILD) && (record->kind == WindowKind::Dialog || record->kind == WindowKind::Form);
 }
 
 } // namespace layer

@@ -55,6 +55,9 @@ struct WindowRecord {
     DWORD exStyle = 0;
     int id = 0;
     HWND parent = nullptr;
+    // The window's place in its parent's Tab order: creation order, unless the window was put behind a
+    // sibling (SetWindowPos), which it then follows.
+    double tabOrder = 0;
     QPointer<QWidget> outer;  // the whole window: position, size, visibility, frame
     QPointer<QWidget> client; // the client area: children and painting
     bool destroying = false;
@@ -109,6 +112,13 @@ WindowRecord* FindByWidget(const QObject* widget);
 void TagWidget(QWidget* widget, HWND hwnd);
 // Children of a window in creation order (template order for a dialog's controls).
 std::vector<WindowRecord*> ChildrenOf(HWND hwnd);
+// A child dialog or form: its controls stand in its parent's Tab loop, in its place (DS_CONTROL on the
+// classic desktop).
+bool IsControlParent(const WindowRecord* record);
+// Children of a window in its Tab order.
+std::vector<WindowRecord*> ChildrenInTabOrder(HWND hwnd);
+// Puts a window right after its sibling `after` in their parent's Tab order.
+void PlaceInTabOrderAfter(WindowRecord* record, const WindowRecord* after);
 // The top-level window record of a window.
 WindowRecord* TopLevelOf(WindowRecord* record);
 // Takes a top-level window's state from the window system's report about its native window.

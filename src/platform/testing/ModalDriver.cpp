@@ -107,7 +107,7 @@ bool IsActive(CWnd* window)
     return w && QApplication::activeWindow() == w->window();
 }
 
-bool PressFocusedKey(UINT vk, bool keypad, bool shift, bool alt)
+bool PressFocusedKey(UINT vk, bool keypad, bool shift, bool alt, bool ctrl)
 {
     Qt::Key key = QtKey(vk);
     if (!QGuiApplication::focusWindow() || key == Qt::Key_unknown) {
@@ -124,6 +124,9 @@ bool PressFocusedKey(UINT vk, bool keypad, bool shift, bool alt)
     }
     if (alt) {
         modifiers |= Qt::AltModifier;
+    }
+    if (ctrl) {
+        modifiers |= Qt::ControlModifier;
     }
     // The press may close the window it went to (Alt+F4, Enter on a box): the release goes where the focus
     // is then, as the keyboard's does.

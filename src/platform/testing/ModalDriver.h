@@ -46,7 +46,7 @@ std::string ActiveMessageBoxText();
 bool IsActive(CWnd* window);
 // A key press and release where the keyboard focus is now, delivered as the desktop delivers keys: to the
 // active window's focused widget, or to the window itself. keypad: the numeric keypad's key (Enter);
-// shift/alt hold those keys.
-bool PressFocusedKey(UINT vk, bool keypad = false, bool shift = false, bool alt = false);
+// shift/alt/ctrl hold those keys.
+bool PressFocusedKey(UINT vk, bool keypad = false, bool shift = false, bool alt = false, bool ctrl = false);
 
 } // namespace uitest

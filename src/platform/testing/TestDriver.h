@@ -45,7 +45,7 @@ bool Drag(CWnd* window, CPoint from, CPoint to);
 // Keyboard: a key press and release on the control (it takes the focus first); while a popup is open
 // (a dropped list, a menu) the key goes to the popup, as the keyboard's does. vk is VK_RETURN,
 // VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN …; shift/alt hold those keys.
-bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false);
+bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false, bool ctrl = false);
 // Replaces an edit's text by typing: focus, select all, type each character.
 bool TypeText(CWnd* window, int id, const std::string& text);
 
@@ -86,6 +86,8 @@ bool ListShowsGrid(CWnd* window, int id);
 
 // What a person reads: an edit's text, a combo's shown text, a static's or button's caption.
 std::string Text(CWnd* window, int id);
+// The plain text on the clipboard now.
+std::string ClipboardText();
 std::string ListText(CWnd* window, int id, int row, int column);
 bool IsChecked(CWnd* window, int id); // radio button
 bool IsVisible(CWnd* window, int id = 0); // visible on screen (the window and its parents shown)

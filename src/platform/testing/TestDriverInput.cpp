@@ -110,6 +110,8 @@ bool CommitFocusedInput(const std::string& text)
     return true;
 }
 
+std::string ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
 bool PasteText(CWnd* window, int id, const std::string& text)
 {
     QWidget* w = ClientOf(window, id);

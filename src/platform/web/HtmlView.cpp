@@ -49,7 +49,8 @@ CHtmlView::~CHtmlView()
 BOOL CHtmlView::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, UINT nID, void* pContext)
 {
-    if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext)) {
+    // A tab stop of its dialog, as the browser control is.
+    if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle | WS_TABSTOP, rect, pParentWnd, nID, pContext)) {
         return FALSE;
     }
     LiveViews().insert(this);
@@ -62,6 +63,15 @@ BOOL CHtmlView::Create(const char* lpszClassName, const char* lpszWindowName, DW
         }
     });
     return TRUE;
+}
+
+LRESULT CHtmlView::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The web page takes every key (Tab between its links, Enter on one, Escape), not the dialog.
+    if (message == WM_GETDLGCODE) {
+        return DLGC_WANTALLKEYS;
+    }
+    return CWnd::DefWindowProc(message, wParam, lParam);
 }
 
 void CHtmlView::AttachBrowser(IBrowserPlugin& plugin)

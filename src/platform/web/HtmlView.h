@@ -34,6 +34,9 @@ public:
 
     virtual void OnNavigateComplete2(const std::string& strURL);
 
+protected:
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     void AttachBrowser(IBrowserPlugin& plugin);
     void NavigationCompleted(const std::string& url);

@@ -2,7 +2,7 @@
 
 #include "platform/host/Pointer.h"
 #include "platform/host/WindowMove.h"
-#include "platform/window/Mouse.h"
+#include "platform/window/Input.h"
 #include "platform/window/SystemMenu.h"
 #include "platform/window/Wnd.h"
 
@@ -284,7 +284,7 @@ UINT VirtualKey(int qtKey)
 
 namespace {
 
-bool g_shiftHeld = false;
+Qt::KeyboardModifiers g_modifiers;
 
 // The keys of a person who moves around with the keyboard: after the first of them a window shows where
 // its focus is, as the classic desktop keeps focus cues from those who use only the pointer.
@@ -317,7 +317,7 @@ void ShowFocusCues(WindowRecord* top)
 
 } // namespace
 
-bool ShiftHeld() { return g_shiftHeld; }
+Qt::KeyboardModifiers HeldModifiers() { return g_modifiers; }
 
 bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
 {
@@ -341,7 +341,7 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
         return false;
     }
     const bool alt = e->modifiers() & Qt::AltModifier;
-    g_shiftHeld = e->modifiers() & Qt::ShiftModifier;
+    g_modifiers = e->modifiers();
     MSG msg{rec->hwnd, press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP), vk,
             MAKELPARAM(1, 0), 0, {LastPointerPosition().x(), LastPointerPosition().y()}};
     // From the control up to its top-level window; each window may claim the key.
@@ -362,7 +362,7 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
         h = r->parent;
     }
     // The context-menu keys ask the focused window for its menu, placed by the keyboard (-1, -1).
-    if (press && (vk == VK_APPS || (vk == VK_F10 && g_shiftHeld && !alt))) {
+    if (press && (vk == VK_APPS || (vk == VK_F10 && (g_modifiers & Qt::ShiftModifier) && !alt))) {
         Send(msg.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(msg.hwnd), MAKELPARAM(-1, -1));
         return true;
     }

@@ -110,6 +110,10 @@ public:
     int GetDlgCtrlID() const;
     CWnd* GetParent() const;
     CWnd* GetTopLevelParent() const;
+    // The tab stop after (bPrevious: before) pWndCtl inside this window, round the loop; the first (last)
+    // when pWndCtl is null or no stop of it. The controls of child dialogs and forms stand in their
+    // places; a radio group is one stop, its checked button.
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     BOOL IsChild(const CWnd* pWnd) const; // any descendant
 
     // Text and icons (UTF-8)

@@ -7,7 +7,7 @@
 #include "platform/host/WindowMove.h"
 #include "platform/window/Dispatcher.h"
 #include "platform/window/HostWidgets.h"
-#include "platform/window/Mouse.h"
+#include "platform/window/Input.h"
 #include "platform/window/SystemMenu.h"
 
 #include <QApplication>

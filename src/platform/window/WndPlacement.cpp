@@ -132,7 +132,11 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
         } else if (pWndInsertAfter == &wndBottom) {
             outer->lower();
         } else if (WindowRecord* after = Find(pWndInsertAfter->m_hWnd); after && after->outer) {
+            // Behind its sibling, as the classic desktop's z-order, which is also its Tab order.
             outer->stackUnder(after->outer);
+            if (after->parent == rec->parent) {
+                layer::PlaceInTabOrderAfter(rec, after);
+            }
         }
     }
     if ((nFlags & SWP_SHOWWINDOW) && outer->isHidden()) {

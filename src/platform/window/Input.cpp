@@ -1,4 +1,4 @@
-#include "platform/window/Mouse.h"
+#include "platform/window/Input.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/host/Pointer.h"
@@ -47,6 +47,25 @@ BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack)
         layer::PointerMovedIn(rec);
     }
     return TRUE;
+}
+
+SHORT GetKeyState(int nVirtKey)
+{
+    Qt::KeyboardModifier modifier = Qt::NoModifier;
+    switch (nVirtKey) {
+    case VK_SHIFT:
+        modifier = Qt::ShiftModifier;
+        break;
+    case VK_CONTROL:
+        modifier = Qt::ControlModifier;
+        break;
+    case VK_MENU:
+        modifier = Qt::AltModifier;
+        break;
+    default:
+        return 0;
+    }
+    return layer::HeldModifiers() & modifier ? static_cast<SHORT>(0x8000) : 0;
 }
 
 HCURSOR LoadCursor(HINSTANCE, const char* lpCursorName)

@@ -1,5 +1,5 @@
 #pragma once
-// Mouse tracking, cursors and system metrics.
+// The pointer and the keyboard: mouse tracking, cursors, the state of the keys, and system metrics.
 
 #include "platform/core/Types.h"
 
@@ -21,6 +21,10 @@ using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
 // FALSE for a handle that names no window.
 BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 inline BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) { return _TrackMouseEvent(lpEventTrack); }
+
+// Whether a key (VK_SHIFT, VK_CONTROL, VK_MENU) is held with the key being handled now: the high bit
+// set (a negative answer) when it is down.
+SHORT GetKeyState(int nVirtKey);
 
 // Standard cursor ids, passed where a resource name is expected.
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<const char*>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
