@@ -33,6 +33,11 @@ CWinApp::~CWinApp()
 
 BOOL CWinApp::InitInstance() { return FALSE; }
 
+void CWinApp::SetAppID(const char* lpcszAppID)
+{
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(lpcszAppID));
+}
+
 std::string CWinApp::GetAppTitle() const
 {
     if (const std::string_view title = FindStringResource(kAppTitleString); !title.empty()) {

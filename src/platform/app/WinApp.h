@@ -18,6 +18,10 @@ public:
 
     const char* m_pszAppName = nullptr;
 
+    // The id of the program's desktop entry (its file name without ".desktop"): the window system
+    // matches the program's windows to the entry, its name and icon by it.
+    void SetAppID(const char* lpcszAppID);
+
     BOOL InitInstance() override; // FALSE: the program ends
     // The application's title, used by message boxes.
     std::string GetAppTitle() const;
