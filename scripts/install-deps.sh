@@ -24,8 +24,8 @@ test_packages=(
 )
 
 # The Debian package (scripts/package.sh): its dependencies from dpkg-shlibdeps, checked by lintian
-# and appstreamcli.
-package_packages=(dpkg-dev file lintian appstream)
+# and appstreamcli, and its desktop entry by desktop-file-validate.
+package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 
 wanted=("${run_packages[@]}")
 case "${1:-test}" in

@@ -48,6 +48,7 @@ BOOL CCalorieApp::InitInstance()
     if (!std::getenv("VINTORA_NO_BANNER")) {
         AfxEnableControlContainer();
     }
+    SetAppID("kr.co.vintora.calorie"); // the desktop entry's and the software centres' id
     SetCurrentDirToExe();
 
     CCalorieDlg dlg;

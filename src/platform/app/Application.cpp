@@ -1,5 +1,6 @@
 #include "platform/app/Application.h"
 
+#include "platform/app/StartupGuard.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/window/Dispatcher.h"
 #include "platform/window/Wnd.h"
@@ -69,7 +70,11 @@ std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offs
     if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    auto app = std::make_unique<Application>(argc, argv);
+    std::unique_ptr<Application> app;
+    {
+        const StartupGuard guard(argc, argv);
+        app = std::make_unique<Application>(argc, argv);
+    }
     QApplication::setStyle(new LayerStyle);
     QApplication::setFont(DialogFont());
     QApplication::setQuitOnLastWindowClosed(false); // the program's modal loops decide when it ends

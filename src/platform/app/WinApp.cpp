@@ -7,6 +7,7 @@
 #include "platform/host/WindowRegistry.h"
 #include "platform/window/Wnd.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -31,6 +32,11 @@ CWinApp::~CWinApp()
 }
 
 BOOL CWinApp::InitInstance() { return FALSE; }
+
+void CWinApp::SetAppID(const char* lpcszAppID)
+{
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(lpcszAppID));
+}
 
 std::string CWinApp::GetAppTitle() const
 {
@@ -65,6 +71,31 @@ BOOL AfxEnableControlContainer()
 }
 
 BOOL AfxControlContainerEnabled() { return g_controlContainer; }
+
+ToolkitArgument ClassifyToolkitArgument(std::string_view argument)
+{
+    // The options of Qt's application, its widgets and its X11 platform (on another platform Qt leaves
+    // the X11 ones on the command line, unread).
+    static constexpr std::string_view kWithValue[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "session", "style", "stylesheet",
+        "qmljsdebugger", "qwindowgeometry", "qwindowtitle", "qwindowicon", "geometry", "title", "icon",
+        "display", "name", "visual"};
+    static constexpr std::string_view kAlone[] = {"reverse", "testability", "widgetcount", "nograb", "dograb"};
+    static constexpr std::string_view kJoined[] = {"style=", "stylesheet=", "qmljsdebugger="};
+    if (!argument.starts_with('-')) {
+        return ToolkitArgument::None;
+    }
+    const std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    const auto is = [name](std::string_view option) { return name == option; };
+    if (std::ranges::any_of(kWithValue, is)) {
+        return ToolkitArgument::WithValue;
+    }
+    const auto joins = [name](std::string_view prefix) { return name.starts_with(prefix); };
+    if (std::ranges::any_of(kAlone, is) || std::ranges::any_of(kJoined, joins)) {
+        return ToolkitArgument::Alone;
+    }
+    return ToolkitArgument::None;
+}
 
 int AfxWinMain(int argc, char** argv, const PlatformOptions& options)
 {

@@ -5,6 +5,7 @@
 #include "platform/core/Thread.h"
 
 #include <string>
+#include <string_view>
 
 class CWnd;
 
@@ -16,6 +17,10 @@ public:
     ~CWinApp() override;
 
     const char* m_pszAppName = nullptr;
+
+    // The id of the program's desktop entry (its file name without ".desktop"): the window system
+    // matches the program's windows to the entry, its name and icon by it.
+    void SetAppID(const char* lpcszAppID);
 
     BOOL InitInstance() override; // FALSE: the program ends
     // The application's title, used by message boxes.
@@ -38,6 +43,12 @@ BOOL AfxControlContainerEnabled();
 struct PlatformOptions {
     bool offscreen = false; // render without a display (e.g. screenshots)
 };
+// How Qt, under AfxWinMain, reads an argument of the command line: not at all, as an option on its own
+// (-reverse, -style=S), or as an option whose value is the next argument (-platform NAME, -display D).
+// Qt takes each with one dash or two; it takes its options off argc and argv before InitInstance runs.
+enum class ToolkitArgument { None, Alone, WithValue };
+ToolkitArgument ClassifyToolkitArgument(std::string_view argument);
+
 // Creates the windowing application, runs AfxGetApp()->InitInstance(); when it answers TRUE, runs the
 // event loop until the application quits. Answers the exit status (0 after InitInstance answered FALSE).
 int AfxWinMain(int argc, char** argv, const PlatformOptions& options = {});
