@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -193,6 +194,43 @@ TEST_F(FoodPageTest, EnterAndEscapeInABoxChooseNothing)
     EXPECT_EQ(uitest::Text(m_page, DishBox(1)), "쌀밥");
     EXPECT_EQ(RepaintBar(), TotalSentence("311.0"));
 }
+
+// Typing a dish's initial consonants or syllables in its box: closed, dropped open, or through an input
+// method's commits. 김치찌개 (157 kcal) sits in the 김치 row, whose portion is "1" already.
+struct TypeAheadCase {
+    const char* way;
+    std::function<bool(CWnd* page)> type;
+};
+
+void PrintTo(const TypeAheadCase& c, std::ostream* os) { *os << c.way; }
+
+class FoodTypeAheadTest : public FoodPageTest, public ::testing::WithParamInterface<TypeAheadCase> {};
+
+TEST_P(FoodTypeAheadTest, WhatIsTypedInADishBoxChoosesTheDishAndTheRowComputesAtOnce)
+{
+    Choose(5, kNoDish, "1");
+    CDrawRecorder recorder;
+    ASSERT_TRUE(GetParam().type(m_page));
+    EXPECT_EQ(uitest::Text(m_page, DishBox(5)), "김치찌개");
+    EXPECT_EQ(PaintedPage(recorder).Value(5).text, "157.0 Kcal");
+    EXPECT_EQ(PaintedBar(recorder), TotalSentence("157.0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeysAndCommits, FoodTypeAheadTest,
+    ::testing::Values(
+        TypeAheadCase{"initial consonants on the closed box",
+                      [](CWnd* page) { return uitest::TypeKeys(page, DishBox(5), "ㄱㅊㅉㄱ"); }},
+        TypeAheadCase{"initial consonants in the dropped list",
+                      [](CWnd* page) {
+                          return uitest::OpenComboList(page, DishBox(5)) && uitest::TypeFocusedKeys("ㄱㅊㅉㄱ") &&
+                                 uitest::PressFocusedKey(VK_ESCAPE);
+                      }},
+        TypeAheadCase{"syllables an input method commits",
+                      [](CWnd* page) {
+                          return uitest::CommitInput(page, DishBox(5), "김") && uitest::CommitInput(page, DishBox(5), "치");
+                      }}),
+    [](const ::testing::TestParamInfo<TypeAheadCase>& info) { return "way" + std::to_string(info.index); });
 
 // Reset -----------------------------------------------------------------------------------------------------
 
