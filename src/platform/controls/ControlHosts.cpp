@@ -395,8 +395,15 @@ void ListHost::mouseReleaseEvent(QMouseEvent* e)
 
 void ListHost::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // A quick second click on a check box ticks it again rather than opening anything.
+    // A quick second click on a check box ticks it again rather than opening anything; on a row, the second
+    // press highlights it as the first did and the owner hears of the double click.
     mousePressEvent(e);
+    const QPoint at = e->position().toPoint();
+    WindowRecord* rec = Find(hwnd);
+    if (e->button() == Qt::LeftButton && CheckBoxRowAt(at) < 0 && rowAt(at.y()) >= 0 && rec) {
+        NMHDR header{hwnd, static_cast<UINT_PTR>(rec->id), NM_DBLCLK};
+        Send(rec->parent, WM_NOTIFY, static_cast<WPARAM>(rec->id), reinterpret_cast<LPARAM>(&header));
+    }
 }
 
 void ListHost::keyPressEvent(QKeyEvent* e)

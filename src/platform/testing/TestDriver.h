@@ -76,9 +76,10 @@ std::vector<std::string> ComboEntries(CWnd* window, int id);
 // reads as what the program put there.
 bool RenameComboEntry(CWnd* window, int id, int index, const std::string& text);
 
-// List view: click a row's check box / click a row's first cell (selects it).
+// List view: click a row's check box / click a row's first cell (selects it) / double-click that cell.
 bool TickListRow(CWnd* window, int id, int row);
 bool SelectListRow(CWnd* window, int id, int row);
+bool DoubleClickListRow(CWnd* window, int id, int row);
 // A row's check box in the window's client coordinates (the row scrolled into view); empty when none.
 CRect ListCheckBoxRect(CWnd* window, int id, int row);
 std::vector<std::string> ListHeaders(CWnd* window, int id);
