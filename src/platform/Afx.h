@@ -23,6 +23,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/web/HtmlView.h"
 #include "platform/web/UrlDownload.h"
+#include "platform/window/Keyboard.h"
 #include "platform/window/MessageMap.h"
 #include "platform/window/Mouse.h"
 #include "platform/window/PaintDC.h"

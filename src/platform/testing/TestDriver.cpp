@@ -256,7 +256,7 @@ bool Drag(CWnd* window, CPoint from, CPoint to)
     return PointerAt(w, w->mapFromGlobal(end), Pointer::Release);
 }
 
-bool PressKey(CWnd* window, int id, UINT vk, bool shift, bool alt)
+bool PressKey(CWnd* window, int id, UINT vk, bool shift, bool alt, bool ctrl)
 {
     QWidget* w = WidgetOf(window, id);
     const Qt::Key key = QtKey(vk);
@@ -274,6 +274,9 @@ bool PressKey(CWnd* window, int id, UINT vk, bool shift, bool alt)
     }
     if (alt) {
         modifiers |= Qt::AltModifier;
+    }
+    if (ctrl) {
+        modifiers |= Qt::ControlModifier;
     }
     QTest::keyClick(w, key, modifiers);
     return true;

@@ -44,8 +44,8 @@ bool Drag(CWnd* window, CPoint from, CPoint to);
 
 // Keyboard: a key press and release on the control (it takes the focus first); while a popup is open
 // (a dropped list, a menu) the key goes to the popup, as the keyboard's does. vk is VK_RETURN,
-// VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN …; shift/alt hold those keys.
-bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false);
+// VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN, 'A' …; shift/alt/ctrl hold those keys.
+bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false, bool ctrl = false);
 // Replaces an edit's text by typing: focus, select all, type each character.
 bool TypeText(CWnd* window, int id, const std::string& text);
 

@@ -285,6 +285,7 @@ UINT VirtualKey(int qtKey)
 namespace {
 
 bool g_shiftHeld = false;
+bool g_controlHeld = false;
 
 // The keys of a person who moves around with the keyboard: after the first of them a window shows where
 // its focus is, as the classic desktop keeps focus cues from those who use only the pointer.
@@ -318,6 +319,7 @@ void ShowFocusCues(WindowRecord* top)
 } // namespace
 
 bool ShiftHeld() { return g_shiftHeld; }
+bool ControlHeld() { return g_controlHeld; }
 
 bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
 {
@@ -342,6 +344,7 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
     }
     const bool alt = e->modifiers() & Qt::AltModifier;
     g_shiftHeld = e->modifiers() & Qt::ShiftModifier;
+    g_controlHeld = e->modifiers() & Qt::ControlModifier;
     MSG msg{rec->hwnd, press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP), vk,
             MAKELPARAM(1, 0), 0, {LastPointerPosition().x(), LastPointerPosition().y()}};
     // From the control up to its top-level window; each window may claim the key.

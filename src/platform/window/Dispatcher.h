@@ -36,8 +36,9 @@ bool HostEvent(QWidget* widget, HWND hwnd, QEvent* event, const std::function<bo
 // Key pre-translation: PreTranslateMessage from the control up to its top-level window, then the
 // system keys (Alt+Space, Alt+F4). Answers true when the key is handled and must go no further.
 bool PreTranslateKey(QObject* receiver, QKeyEvent* event);
-// Whether Shift was held with the key being pre-translated now (Tab versus Shift+Tab).
+// Whether Shift (Tab versus Shift+Tab) or Ctrl was held with the key being pre-translated now.
 bool ShiftHeld();
+bool ControlHeld();
 // The classic key code of a Qt key, 0 when there is none.
 UINT VirtualKey(int qtKey);
 
