@@ -47,6 +47,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // Scrolls just far enough that a rectangle of the client area (as it lies now) shows whole, or its top
+    // if it is taller than the client area.
+    void ScrollIntoView(const CRect& rect);
+
     DECLARE_MESSAGE_MAP()
 
 private:
