@@ -215,17 +215,24 @@ TEST_F(DropDownList, ATypedSyllableJumpsToTheNextEntryStartingWithIt)
     EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 7", "plain 11", "plain 7"}));
 }
 
-TEST_F(DropDownList, ALoneLetterOfASyllableMatchesNoEntry)
+TEST_F(DropDownList, TypedInitialConsonantsChooseTheFirstEntryWhoseSyllablesBeginWithThem)
 {
     ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "ㅆ"));
-    EXPECT_EQ(Shown(), ":::선택하세요:::");
-    EXPECT_TRUE(m_dlg.notifications.empty());
+    EXPECT_EQ(Shown(), "쌀밥");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "ㄱ")); // "ㅆㄱ": 쌀국수
+    EXPECT_EQ(Shown(), "쌀국수");
+    ASSERT_TRUE(uitest::TypeKeys(&m_dlg, kPlain, "ㄴ")); // "ㅆㄱㄴ": none, nothing changes
+    EXPECT_EQ(Shown(), "쌀국수");
+    EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 7", "plain 11"}));
 }
 
-TEST_F(DropDownList, ASyllableFromAnInputMethodJumpsLikeATypedOne)
+TEST_F(DropDownList, ASyllableFromAnInputMethodSearchesLikeATypedOneAndAPauseStartsANewSearch)
 {
     ASSERT_TRUE(uitest::CommitInput(&m_dlg, kPlain, "흰"));
     EXPECT_EQ(Shown(), "흰죽");
+    ASSERT_TRUE(uitest::CommitInput(&m_dlg, kPlain, "쌀")); // "흰쌀": none
+    EXPECT_EQ(Shown(), "흰죽");
+    uitest::WaitUntil([] { return false; }, 1200); // longer than the second that joins what is typed
     ASSERT_TRUE(uitest::CommitInput(&m_dlg, kPlain, "쌀"));
     EXPECT_EQ(Shown(), "쌀밥");
     EXPECT_EQ(m_dlg.notifications, (std::vector<std::string>{"plain 14", "plain 7"}));

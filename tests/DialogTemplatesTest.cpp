@@ -29,7 +29,7 @@ const DialogControl* FindControl(const DialogTemplate& t, int id)
 TEST(DialogTemplates, EveryWindowOfTheProgramHasItsTemplate)
 {
     for (int id : {IDD_ABOUTBOX, IDD_CALORIE_DIALOG, IDD_FOOD_FORM, IDD_BANNER_HOST, IDD_EXERCISE, IDD_RECOMMEND,
-                   IDD_BMI, IDD_WAISTHIP, IDD_FOOD_TOTAL}) {
+                   IDD_BMI, IDD_WAISTHIP, IDD_FOOD_TOTAL, IDD_FOOD_FINDER}) {
         const DialogTemplate* t = FindDialogTemplate(id);
         ASSERT_NE(t, nullptr) << id;
         EXPECT_EQ(t->id, id);

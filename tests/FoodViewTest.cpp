@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -192,6 +193,147 @@ TEST_F(FoodPageTest, EnterAndEscapeInABoxChooseNothing)
     EXPECT_EQ(m_page->selChanges.size(), 2u);
     EXPECT_EQ(uitest::Text(m_page, DishBox(1)), "쌀밥");
     EXPECT_EQ(RepaintBar(), TotalSentence("311.0"));
+}
+
+// Typing a dish's initial consonants or syllables in its box: closed, dropped open, or through an input
+// method's commits. 김치찌개 (157 kcal) sits in the 김치 row, whose portion is "1" already.
+struct TypeAheadCase {
+    const char* way;
+    std::function<bool(CWnd* page)> type;
+};
+
+void PrintTo(const TypeAheadCase& c, std::ostream* os) { *os << c.way; }
+
+class FoodTypeAheadTest : public FoodPageTest, public ::testing::WithParamInterface<TypeAheadCase> {};
+
+TEST_P(FoodTypeAheadTest, WhatIsTypedInADishBoxChoosesTheDishAndTheRowComputesAtOnce)
+{
+    Choose(5, kNoDish, "1");
+    CDrawRecorder recorder;
+    ASSERT_TRUE(GetParam().type(m_page));
+    EXPECT_EQ(uitest::Text(m_page, DishBox(5)), "김치찌개");
+    EXPECT_EQ(PaintedPage(recorder).Value(5).text, "157.0 Kcal");
+    EXPECT_EQ(PaintedBar(recorder), TotalSentence("157.0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeysAndCommits, FoodTypeAheadTest,
+    ::testing::Values(
+        TypeAheadCase{"initial consonants on the closed box",
+                      [](CWnd* page) { return uitest::TypeKeys(page, DishBox(5), "ㄱㅊㅉㄱ"); }},
+        TypeAheadCase{"initial consonants in the dropped list",
+                      [](CWnd* page) {
+                          return uitest::OpenComboList(page, DishBox(5)) && uitest::TypeFocusedKeys("ㄱㅊㅉㄱ") &&
+                                 uitest::PressFocusedKey(VK_ESCAPE);
+                      }},
+        TypeAheadCase{"syllables an input method commits",
+                      [](CWnd* page) {
+                          return uitest::CommitInput(page, DishBox(5), "김") && uitest::CommitInput(page, DishBox(5), "치");
+                      }}),
+    [](const ::testing::TestParamInfo<TypeAheadCase>& info) { return "way" + std::to_string(info.index); });
+
+// The dish finder ------------------------------------------------------------------------------------------
+
+// Ctrl+F from a control of the page or of the bar; `script` acts in the finder once it is up.
+void RunFinder(CWnd* from, int control, const std::function<void(CWnd* finder)>& script)
+{
+    uitest::WhenModal([&] {
+        script(uitest::ActiveModalWindow());
+        uitest::CloseModalIfStillOpen();
+    });
+    ASSERT_TRUE(uitest::PressKey(from, control, 'F', false, false, true));
+}
+
+// The finder's list as it reads: each match's name and category.
+std::vector<std::string> Matches(CWnd* finder)
+{
+    std::vector<std::string> matches;
+    for (int item = 0; !uitest::ListText(finder, IDC_FINDER_MATCHES, item, 0).empty(); ++item) {
+        matches.push_back(uitest::ListText(finder, IDC_FINDER_MATCHES, item, 0) + " " +
+                          uitest::ListText(finder, IDC_FINDER_MATCHES, item, 1));
+    }
+    return matches;
+}
+
+struct FinderChoice {
+    bool fromBar;             // Ctrl+F on the bar's button, else on the first dish box
+    const char* portion;      // row 16's portion before
+    bool byDoubleClick;       // else by Enter
+    const char* portionAfter; // row 16's portion, value and the total after
+    const char* value;
+    const char* total;
+};
+
+void PrintTo(const FinderChoice& c, std::ostream* os)
+{
+    *os << (c.fromBar ? "from the bar" : "from a dish box") << ", portion " << c.portion
+        << (c.byDoubleClick ? ", double click" : ", Enter");
+}
+
+class FoodFinderTest : public FoodPageTest, public ::testing::WithParamInterface<FinderChoice> {};
+
+TEST_P(FoodFinderTest, TheChosenDishGoesIntoItsRowWhichScrollsIntoViewAndComputes)
+{
+    const FinderChoice& c = GetParam();
+    Choose(16, kNoDish, c.portion);
+    ShowRow(1);
+    std::vector<std::string> found;
+    RunFinder(c.fromBar ? static_cast<CWnd*>(m_bar) : m_page, c.fromBar ? IDC_RESET : DishBox(1), [&](CWnd* finder) {
+        uitest::TypeFocusedKeys("콜");
+        found = Matches(finder);
+        uitest::PressFocusedKey(VK_DOWN); // the second
+        uitest::PressFocusedKey(VK_UP);   // back to the first
+        if (c.byDoubleClick) {
+            uitest::DoubleClickListRow(finder, IDC_FINDER_MATCHES, 0);
+        } else {
+            uitest::PressFocusedKey(VK_RETURN);
+        }
+    });
+    // The start of a name first, then further in; page order within each.
+    EXPECT_EQ(found, (std::vector<std::string>{"콜라 음료수", "ABC초콜렛(1봉) 과자류"}));
+    EXPECT_EQ(uitest::Text(m_page, DishBox(16)), "콜라");
+    EXPECT_EQ(uitest::Text(m_page, PortionBox(16)), c.portionAfter);
+    EXPECT_EQ(RepaintPage().Value(16).text, c.value);
+    EXPECT_EQ(RepaintBar(), TotalSentence(c.total));
+    CRect client;
+    m_page->GetClientRect(&client);
+    const int bandTop = 32 * 16 - ScrollPos();
+    const int bandBottom = 543 - ScrollPos(); // the band, as far as the form reaches
+    EXPECT_TRUE(bandTop >= client.top && bandBottom <= client.bottom) << "the row's band is scrolled into view";
+    EXPECT_TRUE(uitest::HasFocus(m_page, DishBox(16)));
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterAndDoubleClick, FoodFinderTest,
+                         ::testing::Values(FinderChoice{false, "0", false, "1", "38.0 Kcal", "38.0"},
+                                           FinderChoice{true, "2", true, "2", "76.0 Kcal", "76.0"}),
+                         [](const ::testing::TestParamInfo<FinderChoice>& info) {
+                             return "case" + std::to_string(info.index);
+                         });
+
+TEST_F(FoodPageTest, EscapeClosesTheFinderAndChangesNothing)
+{
+    RunFinder(m_page, DishBox(1), [](CWnd*) {
+        uitest::TypeFocusedKeys("콜");
+        uitest::PressFocusedKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(uitest::Text(m_page, DishBox(16)), kNoDish);
+    EXPECT_EQ(ScrollPos(), 0);
+    EXPECT_TRUE(m_page->selChanges.empty());
+    EXPECT_EQ(RepaintBar(), TotalSentence("0.0"));
+}
+
+TEST_F(FoodPageTest, EnterInTheFinderWithNothingFoundDoesNothing)
+{
+    bool stayed = false;
+    RunFinder(m_page, DishBox(1), [&](CWnd* finder) {
+        uitest::TypeFocusedKeys("ㅃㅃㅃ");
+        uitest::PressFocusedKey(VK_RETURN);
+        uitest::ProcessEvents();
+        stayed = uitest::IsVisible(finder) && uitest::ListText(finder, IDC_FINDER_MATCHES, 0, 0).empty();
+    });
+    EXPECT_TRUE(stayed) << "the finder stays open with an empty list";
+    EXPECT_TRUE(m_page->selChanges.empty());
+    EXPECT_EQ(RepaintBar(), TotalSentence("0.0"));
 }
 
 // Reset -----------------------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "food/FoodTotalBar.h"
 
+#include "food/FoodFinderDlg.h"
 #include "food/FoodTally.h"
 #include "food/FoodView.h"
 #include "ui/PagePaint.h"
@@ -35,6 +36,15 @@ BOOL CFoodTotalBar::OnInitDialog()
     m_btnReset.SetBitmapId(IDB_BTN_RESET);
     m_btnReset.SetWindowPos(&wndTop, 0, 0, 55, 20, SWP_NOMOVE | SWP_SHOWWINDOW);
     return TRUE;
+}
+
+BOOL CFoodTotalBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pFoodView && IsFinderKey(*pMsg)) {
+        m_pFoodView->FindDish();
+        return TRUE;
+    }
+    return CPageDlg::PreTranslateMessage(pMsg);
 }
 
 void CFoodTotalBar::SetTotal(double total)

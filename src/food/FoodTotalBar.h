@@ -1,7 +1,8 @@
 #pragma once
 // The strip under the food page that shows the meal's total as one sentence and carries the reset button
 // "다시 하기": a child dialog on template 145 that the main window places at the bottom of its page area.
-// Enter and Escape do nothing in it. It deletes itself when its window is destroyed.
+// Enter and Escape do nothing in it; Ctrl+F opens the food page's dish finder. It deletes itself when its
+// window is destroyed.
 
 #include "res/Resource.h"
 #include "ui/HoverButton.h"
@@ -27,6 +28,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     afx_msg void OnReset();
     afx_msg void OnPaint();

@@ -1,6 +1,7 @@
 #include "food/FoodView.h"
 
 #include "food/FoodCatalogue.h"
+#include "food/FoodFinderDlg.h"
 #include "food/FoodTotalBar.h"
 #include "ui/PagePaint.h"
 #include "ui/SkinColors.h"
@@ -165,6 +166,36 @@ void CFoodView::SelChangeRow(int row)
     }
     RepaintNow();
     UpdateTotal();
+}
+
+// The dish finder ------------------------------------------------------------------------------------
+
+BOOL CFoodView::PreTranslateMessage(MSG* pMsg)
+{
+    if (IsFinderKey(*pMsg)) {
+        FindDish();
+        return TRUE;
+    }
+    return CFormView::PreTranslateMessage(pMsg);
+}
+
+void CFoodView::FindDish()
+{
+    CFoodFinderDlg finder(GetTopLevelParent());
+    if (finder.DoModal() != IDOK) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(finder.m_nRow - CFoodCatalogue::kFirstRow);
+    CComboBox& dishBox = *DishBoxes()[index];
+    CComboBox& portionBox = *PortionBoxes()[index];
+    dishBox.SetCurSel(finder.m_nDish);
+    if (portionBox.GetCurSel() == 0) {
+        portionBox.SetCurSel(portionBox.FindStringExact(-1, "1"));
+    }
+    const int bandTop = kPageBandHeight * finder.m_nRow - GetScrollPos(SB_VERT);
+    ScrollIntoView(CRect(0, bandTop, 1, bandTop + kPageBandHeight));
+    dishBox.SetFocus();
+    SelChangeRow(finder.m_nRow);
 }
 
 void CFoodView::OnSelChangeRow1() { SelChangeRow(1); }

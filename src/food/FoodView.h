@@ -2,7 +2,8 @@
 // The food-calorie page: a scrolling form on template 135 with a dish box and a portion box per food
 // category, created by the main window as a visible child in its page area, above the total bar. Every
 // choice in a row computes that row at once, repaints the page and hands the new total to the total bar,
-// which is shown and hidden together with the page. It deletes itself when its window is destroyed.
+// which is shown and hidden together with the page. Ctrl+F in the page opens the dish finder. It deletes
+// itself when its window is destroyed.
 
 #include "food/FoodTally.h"
 #include "platform/Afx.h"
@@ -33,6 +34,10 @@ public:
     // A line for each row with a dish chosen (category, dish, portion, the row's calories, tab-separated),
     // then the total's sentence.
     std::string ResultsText();
+    // Runs the dish finder; a dish chosen there goes into its row's dish box with the portion "1" where
+    // the row's portion was "0", the row is scrolled into view and takes the focus, and the row and the
+    // total are computed as a choice in the box computes them.
+    void FindDish();
 
 protected:
     CFoodTally m_tally; // the sixteen row values
@@ -46,6 +51,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     // Binds the boxes, then names each row's boxes by the row's label for screen readers.
     void OnInitialUpdate() override;
+    // Ctrl+F opens the dish finder; other keys as the form takes them.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void PostNcDestroy() override;
     // Each repaints the whole page at the old position first, then scrolls as the base does.
     BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE) override;

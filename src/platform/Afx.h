@@ -7,6 +7,7 @@
 #include "platform/controls/ListCtrl.h"
 #include "platform/core/Collections.h"
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/HangulSearch.h"
 #include "platform/core/Menu.h"
 #include "platform/core/Messages.h"
 #include "platform/core/Resources.h"

@@ -193,13 +193,26 @@ constexpr std::array kFoodTotalControls{
 };
 constexpr DialogTemplate kFoodTotal{IDD_FOOD_TOTAL, kPageStyle, 0, 269, 26, "", "굴림", 9, kFoodTotalControls};
 
+// Dish finder ------------------------------------------------------------------------------------
+// A name typed on the top band; the dishes that answer to it below, each with its category.
+
+constexpr std::array kFoodFinderControls{
+    DialogControl{IDC_FINDER_NAME, "Edit", kNumberEdit, 0, 49, 4, 142, 12, ""},
+    DialogControl{IDC_FINDER_MATCHES, "SysListView32",
+                  kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                  WS_EX_STATICEDGE, 0, 22, 200, 118, ""},
+};
+constexpr DialogTemplate kFoodFinder{IDD_FOOD_FINDER, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT,
+                                     0, 200, 140, "음식 찾기", "굴림", 9, kFoodFinderControls};
+
 } // namespace
 
 // The program's dialog templates, looked up by id.
 const DialogTemplate* FindDialogTemplate(int id)
 {
-    static const std::array<const DialogTemplate*, 9> templates{
-        &kAbout, &kMain, &FoodFormTemplate(), &kBannerHost, &kExercise, &kRecommend, &kBmi, &kWaistHip, &kFoodTotal,
+    static const std::array<const DialogTemplate*, 10> templates{
+        &kAbout,     &kMain, &FoodFormTemplate(), &kBannerHost, &kExercise, &kRecommend,
+        &kBmi,       &kWaistHip, &kFoodTotal, &kFoodFinder,
     };
     for (const DialogTemplate* t : templates) {
         if (t->id == id) {

@@ -38,6 +38,7 @@ inline constexpr int IDD_RECOMMEND = 142;          // recommended-calorie page
 inline constexpr int IDD_BMI = 143;                // BMI page
 inline constexpr int IDD_WAISTHIP = 144;           // waist-to-hip page
 inline constexpr int IDD_FOOD_TOTAL = 145;         // food total bar
+inline constexpr int IDD_FOOD_FINDER = 150;        // the food page's dish finder (Ctrl+F)
 
 // System-menu command of the about box (the platform keeps the low four bits of system commands)
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
@@ -82,6 +83,8 @@ inline constexpr int IDC_WAIST = 1032;        // waist-to-hip page
 inline constexpr int IDC_HIP_INCH = 1033;     // waist-to-hip page: the hip's unit group
 inline constexpr int IDC_HIP_CM = 1034;
 inline constexpr int IDC_RESET = 1051;        // food total bar: "다시 하기"
+inline constexpr int IDC_FINDER_NAME = 1060;  // dish finder: what is typed
+inline constexpr int IDC_FINDER_MATCHES = 1061; // dish finder: the dishes that answer to it
 
 // Food form: row N's dish box and portion box (the food catalogue's DishBoxId and PortionBoxId of row N).
 // The portion boxes skip 1045, which no control of the form has.

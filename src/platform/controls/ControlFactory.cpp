@@ -69,7 +69,7 @@ QWidget* MakeButton(const DialogControl& c, QWidget* parent, HWND hwnd)
     return button;
 }
 
-QWidget* MakeEdit(const DialogControl& c, QWidget* parent)
+QWidget* MakeEdit(const DialogControl& c, QWidget* parent, HWND hwnd)
 {
     auto* edit = new ControlHost<QLineEdit>(parent);
     edit->setFrame((c.style & WS_BORDER) || (c.exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)));
@@ -79,6 +79,12 @@ QWidget* MakeEdit(const DialogControl& c, QWidget* parent)
     }
     edit->setAlignment((c.style & ES_RIGHT) ? Qt::AlignRight : (c.style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
     edit->setText(QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size())));
+    // Every change of the text, the user's or the program's, as the classic edit reports it.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [hwnd] {
+        if (WindowRecord* r = Find(hwnd)) {
+            Send(r->parent, WM_COMMAND, MAKEWPARAM(r->id, EN_CHANGE), reinterpret_cast<LPARAM>(hwnd));
+        }
+    });
     return edit;
 }
 
@@ -184,7 +190,7 @@ HWND CreateControl(HWND parent, const DialogControl& c)
         widget = MakeButton(c, parentWidget, hwnd);
         break;
     case WindowKind::Edit:
-        widget = MakeEdit(c, parentWidget);
+        widget = MakeEdit(c, parentWidget, hwnd);
         break;
     case WindowKind::Static:
         widget = MakeStatic(c, parentWidget, rect);

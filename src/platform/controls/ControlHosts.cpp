@@ -1,6 +1,7 @@
 #include "platform/controls/ControlHosts.h"
 
 #include "platform/controls/ControlOps.h"
+#include "platform/core/HangulSearch.h"
 #include "platform/gdi/DcState.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/window/Dispatcher.h"
@@ -60,6 +61,9 @@ namespace {
 
 // How far inside a button's edge its focus rectangle runs.
 constexpr int kFocusInset = 3;
+
+// Characters typed closer together than this make one search of a drop-down list.
+constexpr qint64 kTypeAheadPauseMs = 1000;
 
 // The classic focus rectangle: a dotted line, every other pixel of the rectangle's edge inverted, so that
 // it shows on any picture.
@@ -187,50 +191,105 @@ void ComboHost::showPopup()
 {
     const int rowHeight = std::max(1, view()->sizeHintForRow(0));
     setMaxVisibleItems(std::max(1, (listDepth - height()) / rowHeight));
+    // The dropped list has the keyboard while it is open; its typing searches the box as the box's does.
+    // Installed here, not at creation: the list is made only when it first drops.
+    view()->installEventFilter(this);
     QComboBox::showPopup();
 }
 
 void ComboHost::keyPressEvent(QKeyEvent* e)
 {
-    const QString text = e->text();
-    const bool character = text.size() == 1 && text.at(0).isPrint() && e->key() != Qt::Key_Space &&
-                           !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (isEditable() || !character) {
+    // Qt's own search gathers quick keys into one prefix that Hangul's initial consonants never match.
+    if (!TypeAhead(e)) {
         QComboBox::keyPressEvent(e);
-        return;
     }
-    // Qt's own search gathers quick keys into one prefix and then finds nothing for the same key twice.
-    SelectNextStartingWith(text.at(0));
-    e->accept();
 }
 
 void ComboHost::inputMethodEvent(QInputMethodEvent* e)
 {
-    if (isEditable()) {
+    if (!TypeAhead(e)) {
         QComboBox::inputMethodEvent(e);
-        return;
     }
-    for (const QChar ch : e->commitString()) {
-        SelectNextStartingWith(ch);
-    }
-    e->accept();
 }
 
-void ComboHost::SelectNextStartingWith(QChar ch)
+bool ComboHost::eventFilter(QObject* watched, QEvent* e)
 {
-    const int n = count();
-    const int current = currentIndex();
-    for (int k = 1; k <= n; ++k) {
-        const int i = (current + k) % n; // from the entry after the selection, round to it
-        if (itemText(i).startsWith(ch, Qt::CaseInsensitive)) {
-            if (i != current) {
-                setCurrentIndex(i);
-                emit activated(i);
-                emit textActivated(itemText(i));
-            }
+    // Only the dropped list is watched here, and only on a box without edit (asking for the list makes it).
+    if (!isEditable() && watched == view() && TypeAhead(e)) {
+        view()->setCurrentIndex(model()->index(currentIndex(), modelColumn())); // the open list shows the choice
+        return true;
+    }
+    return ControlHost<QComboBox>::eventFilter(watched, e);
+}
+
+bool ComboHost::TypeAhead(QEvent* e)
+{
+    if (isEditable()) {
+        return false;
+    }
+    if (e->type() == QEvent::InputMethod) {
+        // A composition in progress shows nothing in a box without edit; only what is committed searches.
+        const QString committed = static_cast<QInputMethodEvent*>(e)->commitString();
+        if (!committed.isEmpty()) {
+            Search(committed);
+        }
+        e->accept();
+        return true;
+    }
+    if (e->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(e);
+    const QString text = key->text();
+    const bool typed = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); }) &&
+                       key->key() != Qt::Key_Space && // Space drops the list
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typed) {
+        return false;
+    }
+    Search(text);
+    e->accept();
+    return true;
+}
+
+void ComboHost::Search(const QString& text)
+{
+    m_typed = m_sinceTyped.isValid() && m_sinceTyped.elapsed() < kTypeAheadPauseMs ? m_typed + text : text;
+    m_sinceTyped.start();
+    const std::string typed = m_typed.toStdString();
+    for (int i = 0; i < count(); ++i) {
+        if (HangulStartsWith(itemText(i).toStdString(), typed)) {
+            Choose(i);
             return;
         }
     }
+    // The same character again and again, which no entry starts with: the entries that start with that
+    // character one after the other, round from the chosen one.
+    const QList<uint> characters = m_typed.toUcs4();
+    if (characters.size() < 2 || std::any_of(characters.begin(), characters.end(),
+                                             [&](uint c) { return c != characters.front(); })) {
+        return;
+    }
+    const char32_t repeated = characters.front();
+    const std::string single = QString::fromUcs4(&repeated, 1).toStdString();
+    const int n = count();
+    for (int k = 1; k <= n; ++k) {
+        const int i = (currentIndex() + k) % n;
+        if (HangulStartsWith(itemText(i).toStdString(), single)) {
+            Choose(i);
+            return;
+        }
+    }
+}
+
+void ComboHost::Choose(int index)
+{
+    if (index == currentIndex()) {
+        return;
+    }
+    setCurrentIndex(index);
+    emit activated(index);
+    emit textActivated(itemText(index));
 }
 
 void ComboHost::wheelEvent(QWheelEvent* e)
@@ -336,8 +395,15 @@ void ListHost::mouseReleaseEvent(QMouseEvent* e)
 
 void ListHost::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // A quick second click on a check box ticks it again rather than opening anything.
+    // A quick second click on a check box ticks it again rather than opening anything; on a row, the second
+    // press highlights it as the first did and the owner hears of the double click.
     mousePressEvent(e);
+    const QPoint at = e->position().toPoint();
+    WindowRecord* rec = Find(hwnd);
+    if (e->button() == Qt::LeftButton && CheckBoxRowAt(at) < 0 && rowAt(at.y()) >= 0 && rec) {
+        NMHDR header{hwnd, static_cast<UINT_PTR>(rec->id), NM_DBLCLK};
+        Send(rec->parent, WM_NOTIFY, static_cast<WPARAM>(rec->id), reinterpret_cast<LPARAM>(&header));
+    }
 }
 
 void ListHost::keyPressEvent(QKeyEvent* e)

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,9 +66,12 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
-// A drop-down list. A character typed on a box without edit selects the next entry that starts with it
-// (again and again through those entries), raising the choice; so does each character that an input
-// method commits, such as a composed Korean syllable.
+// A drop-down list. On a box without edit, what is typed finds an entry (HangulSearch.h: by syllables or
+// initial consonants, Latin letters and digits): characters typed within about a second of each other, as
+// keys or as an input method's commit, make one search, and the first entry in box order that starts with
+// them is chosen, raising the choice; a search of one character again and again that finds no entry goes
+// from the chosen entry to the next that starts with that character. Nothing found changes nothing. The
+// same holds while the list is dropped open.
 class ComboHost : public ControlHost<QComboBox> {
 public:
     explicit ComboHost(QWidget* parent);
@@ -80,9 +84,16 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void wheelEvent(QWheelEvent* e) override; // only a focused box takes the wheel, as on the classic desktop
+    bool eventFilter(QObject* watched, QEvent* e) override; // the dropped list's keys and commits
 
 private:
-    void SelectNextStartingWith(QChar ch);
+    // Whether the event is typed text that the search takes; if so, it searches.
+    bool TypeAhead(QEvent* e);
+    void Search(const QString& text);
+    void Choose(int index);
+
+    QString m_typed;               // the search so far
+    QElapsedTimer m_sinceTyped;    // since its last character
 };
 
 // A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space

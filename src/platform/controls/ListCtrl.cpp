@@ -141,7 +141,10 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     }
     const QModelIndex index = list->model()->index(nItem, 0);
     if (nMask & LVIS_SELECTED) {
-        const auto flags = (nState & LVIS_SELECTED) ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
+        const bool single = list->selectionMode() == QAbstractItemView::SingleSelection;
+        const auto flags = !(nState & LVIS_SELECTED) ? QItemSelectionModel::Deselect
+                           : single                  ? QItemSelectionModel::ClearAndSelect
+                                                     : QItemSelectionModel::Select;
         list->selectionModel()->select(index, flags | (list->selectionBehavior() == QAbstractItemView::SelectRows
                                                            ? QItemSelectionModel::Rows
                                                            : QItemSelectionModel::NoUpdate));
@@ -171,6 +174,16 @@ int CListCtrl::GetNextItem(int nItem, int nFlags) const
         }
     }
     return -1;
+}
+
+BOOL CListCtrl::EnsureVisible(int nItem, BOOL)
+{
+    ListHost* list = ListOf(m_hWnd);
+    if (!list || !list->Model()->ValidRow(nItem)) {
+        return FALSE;
+    }
+    list->scrollTo(list->model()->index(nItem, 0));
+    return TRUE;
 }
 
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)

@@ -27,6 +27,7 @@ constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_QUERYDRAGICON = 0x0037;
+constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_NCDESTROY = 0x0082;
@@ -78,6 +79,17 @@ constexpr UINT CBN_SELCHANGE = 1;
 constexpr UINT CBN_DROPDOWN = 7;
 constexpr UINT CBN_CLOSEUP = 8;
 constexpr UINT EN_CHANGE = 0x0300;
+
+// Notification codes of WM_NOTIFY (NMHDR::code), from the common controls (the report list)
+constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
+
+// What every WM_NOTIFY carries in its lParam: the control that tells and what it tells.
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+using LPNMHDR = NMHDR*;
 
 // Control messages that controls answer through SendMessage as well as through their classes
 constexpr UINT BM_GETCHECK = 0x00F0;

@@ -208,9 +208,14 @@ void CFormView::ScrollFocusIntoView()
     CRect rect;
     focus->GetWindowRect(&rect);
     ScreenToClient(&rect);
+    ScrollIntoView(rect);
+}
+
+void CFormView::ScrollIntoView(const CRect& rect)
+{
     CRect client;
     GetClientRect(&client);
-    // Down just far enough to show the control's bottom, or up to its top; its top wins if it is taller.
+    // Down just far enough to show the rectangle's bottom, or up to its top; its top wins if it is taller.
     int dy = 0;
     if (rect.bottom > client.bottom) {
         dy = rect.bottom - client.bottom;

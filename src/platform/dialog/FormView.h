@@ -50,6 +50,10 @@ public:
     void ScrollFocusIntoView();
 
 protected:
+    // Scrolls just far enough that a rectangle of the client area (as it lies now) shows whole, or its top
+    // if it is taller than the client area.
+    void ScrollIntoView(const CRect& rect);
+
     DECLARE_MESSAGE_MAP()
 
 private:

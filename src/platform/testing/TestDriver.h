@@ -44,7 +44,7 @@ bool Drag(CWnd* window, CPoint from, CPoint to);
 
 // Keyboard: a key press and release on the control (it takes the focus first); while a popup is open
 // (a dropped list, a menu) the key goes to the popup, as the keyboard's does. vk is VK_RETURN,
-// VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN …; shift/alt hold those keys.
+// VK_ESCAPE, VK_TAB, VK_SPACE, VK_UP, VK_DOWN, 'A' …; shift/alt/ctrl hold those keys.
 bool PressKey(CWnd* window, int id, UINT vk, bool shift = false, bool alt = false, bool ctrl = false);
 // Replaces an edit's text by typing: focus, select all, type each character.
 bool TypeText(CWnd* window, int id, const std::string& text);
@@ -76,9 +76,10 @@ std::vector<std::string> ComboEntries(CWnd* window, int id);
 // reads as what the program put there.
 bool RenameComboEntry(CWnd* window, int id, int index, const std::string& text);
 
-// List view: click a row's check box / click a row's first cell (selects it).
+// List view: click a row's check box / click a row's first cell (selects it) / double-click that cell.
 bool TickListRow(CWnd* window, int id, int row);
 bool SelectListRow(CWnd* window, int id, int row);
+bool DoubleClickListRow(CWnd* window, int id, int row);
 // A row's check box in the window's client coordinates (the row scrolled into view); empty when none.
 CRect ListCheckBoxRect(CWnd* window, int id, int row);
 std::vector<std::string> ListHeaders(CWnd* window, int id);

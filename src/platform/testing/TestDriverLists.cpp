@@ -7,6 +7,8 @@
 #include "platform/controls/ControlOps.h"
 #include "platform/window/Wnd.h"
 
+#include <optional>
+
 namespace uitest {
 namespace {
 
@@ -35,6 +37,18 @@ CRect InWindow(CWnd* window, int id, const QRect& rows)
     return CRect(CPoint(list.left + at.x(), list.top + at.y()), CSize(rows.width(), rows.height()));
 }
 
+// The right end of the row's first cell (its text, clear of the check box) in the window's client
+// coordinates, the row scrolled into view; null when there is no such row.
+std::optional<CPoint> FirstCellPoint(CWnd* window, int id, int row)
+{
+    layer::ListHost* list = ListShowingRow(window, id, row);
+    if (!list) {
+        return std::nullopt;
+    }
+    const QRect cell = list->visualRect(list->Model()->index(row, 0));
+    return InWindow(window, id, QRect(cell.right() - 4, cell.center().y(), 1, 1)).TopLeft();
+}
+
 } // namespace
 
 CRect ListCheckBoxRect(CWnd* window, int id, int row)
@@ -52,13 +66,14 @@ bool TickListRow(CWnd* window, int id, int row)
 
 bool SelectListRow(CWnd* window, int id, int row)
 {
-    layer::ListHost* list = ListShowingRow(window, id, row);
-    if (!list) {
-        return false;
-    }
-    // The right end of the first cell: its text, clear of the check box.
-    const QRect cell = list->visualRect(list->Model()->index(row, 0));
-    return ClickAt(window, InWindow(window, id, QRect(cell.right() - 4, cell.center().y(), 1, 1)).TopLeft());
+    const std::optional<CPoint> at = FirstCellPoint(window, id, row);
+    return at && ClickAt(window, *at);
+}
+
+bool DoubleClickListRow(CWnd* window, int id, int row)
+{
+    const std::optional<CPoint> at = FirstCellPoint(window, id, row);
+    return at && DoubleClickAt(window, *at);
 }
 
 std::vector<std::string> ListHeaders(CWnd* window, int id)

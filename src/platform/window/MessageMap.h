@@ -173,6 +173,15 @@ LRESULT DrawItemThunk(CCmdTarget* t, WPARAM w, LPARAM l)
     return 1;
 }
 template <class T, auto Fn>
+LRESULT NotifyThunk(CCmdTarget* t, WPARAM, LPARAM l)
+{
+    static_assert(kHandlerIs<T, Fn, void(NMHDR*, LRESULT*)>,
+                  "ON_NOTIFY expects: void Fn(NMHDR* pNMHDR, LRESULT* pResult)");
+    LRESULT result = 0;
+    (Target<T, Fn>(t)->*Fn)(reinterpret_cast<NMHDR*>(l), &result);
+    return result;
+}
+template <class T, auto Fn>
 LRESULT MessageThunk(CCmdTarget* t, WPARAM w, LPARAM l)
 {
     static_assert(kHandlerIs<T, Fn, LRESULT(WPARAM, LPARAM)>, "ON_MESSAGE expects: LRESULT Fn(WPARAM wParam, LPARAM lParam)");
@@ -251,6 +260,9 @@ protected:                                                       \
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
 // void memberFxn()
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+// void memberFxn(NMHDR* pNMHDR, LRESULT* pResult)   -- a WM_NOTIFY code from control id
+#define ON_NOTIFY(code, id, memberFxn) \
+    {WM_NOTIFY, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(id), &afxmap::NotifyThunk<ThisClass, memberFxn>},
 // LRESULT memberFxn(WPARAM wParam, LPARAM lParam)
 #define ON_MESSAGE(message, memberFxn) \
     {static_cast<UINT>(message), 0, 0, 0, &afxmap::MessageThunk<ThisClass, memberFxn>},

@@ -187,6 +187,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         }
         return FALSE;
     }
+    if (message == WM_NOTIFY) {
+        return OnNotify(wParam, lParam, pResult);
+    }
     if (const AFX_MSGMAP_ENTRY* e = FindEntry(GetMessageMap(), message, 0, 0)) {
         *pResult = e->pfnThunk(this, wParam, lParam);
         return TRUE;
@@ -208,6 +211,18 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
         return FALSE;
     }
     e->pfnThunk(this, 0, 0);
+    return TRUE;
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    const AFX_MSGMAP_ENTRY* e =
+        header ? FindEntry(GetMessageMap(), WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom)) : nullptr;
+    if (!e) {
+        return FALSE;
+    }
+    *pResult = e->pfnThunk(this, 0, lParam);
     return TRUE;
 }
 

@@ -74,6 +74,8 @@ public:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_NOTIFY from a control, to the map's ON_NOTIFY entry for its code and id.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // A message about a control (owner draw) offered to the control's own object first.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
