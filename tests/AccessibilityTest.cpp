@@ -61,7 +61,7 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
     for (const NamedControl& button : buttons) {
         EXPECT_EQ(uitest::AccessibleName(&m_dlg, button.id), button.name) << "button " << button.id;
     }
-    EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시 하기");
+    EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시하기");
 }
 
 TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
