@@ -121,6 +121,30 @@ TEST_F(AccessibilityTest, EveryInputIsNamedByTheLabelPaintedBesideIt)
     }
 }
 
+// A radio button is heard as one, after the name of its group: the label painted beside the pair.
+struct RadioInGroup {
+    PageId page;
+    int id;
+    const char* group;
+};
+
+TEST_F(AccessibilityTest, RadioButtonsAreHeardAsRadioButtonsOfTheirGroup)
+{
+    const RadioInGroup radios[] = {
+        {PageId::Bmi, IDC_MALE, "성별"},             {PageId::Bmi, IDC_FEMALE, "성별"},
+        {PageId::Recommend, IDC_FEMALE, "성별"},     {PageId::WaistHip, IDC_WAIST_INCH, "허리둘레"},
+        {PageId::WaistHip, IDC_WAIST_CM, "허리둘레"}, {PageId::WaistHip, IDC_HIP_INCH, "엉덩이둘레"},
+        {PageId::WaistHip, IDC_HIP_CM, "엉덩이둘레"}, {PageId::WaistHip, IDC_MALE, "성별"},
+    };
+    for (const RadioInGroup& radio : radios) {
+        SCOPED_TRACE(radio.id);
+        CWnd* page = m_dlg.Page(radio.page);
+        EXPECT_EQ(uitest::AccessibleRole(page, radio.id), "RadioButton");
+        EXPECT_EQ(uitest::AccessibleLabel(page, radio.id), radio.group);
+    }
+    EXPECT_EQ(uitest::AccessibleName(m_dlg.Page(PageId::WaistHip), IDC_HIP_CM), "cm"); // its own text
+}
+
 TEST_F(AccessibilityTest, NoControlTheKeyboardReachesIsLeftWithoutAName)
 {
     std::vector<CWnd*> windows{&m_dlg, m_dlg.TotalBar()};

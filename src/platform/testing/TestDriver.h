@@ -95,10 +95,14 @@ bool IsPressed(CWnd* window, int id); // a push button held down
 
 // What a screen reader says, read through Qt's accessibility interface: the name and the description of
 // a control (id) or of the window (id 0), and the text of the labels that name a control (the way this
-// desktop names a drop-down, whose own name is the entry it shows). Empty when there is none.
+// desktop names a drop-down, whose own name is the entry it shows, and a radio button's group). Empty
+// when there is none.
 std::string AccessibleName(CWnd* window, int id = 0);
 std::string AccessibleDescription(CWnd* window, int id = 0);
 std::string AccessibleLabel(CWnd* window, int id);
+// What the screen reader takes the control or window for: the name of Qt's accessible role ("Window",
+// "Button", "RadioButton", "ComboBox", …).
+std::string AccessibleRole(CWnd* window, int id = 0);
 // The ids of the window's controls that the keyboard reaches and that a screen reader would announce
 // without a name: a drop-down that no label names, any other control with an empty name.
 std::vector<int> UnnamedControls(CWnd* window);

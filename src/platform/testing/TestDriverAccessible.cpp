@@ -7,6 +7,7 @@
 #include "platform/window/Wnd.h"
 
 #include <QAccessible>
+#include <QMetaEnum>
 #include <QStringList>
 
 namespace uitest {
@@ -44,6 +45,12 @@ std::string AccessibleLabel(CWnd* window, int id)
 {
     QAccessibleInterface* iface = InterfaceOf(window, id);
     return iface ? LabelOf(iface).toStdString() : std::string();
+}
+
+std::string AccessibleRole(CWnd* window, int id)
+{
+    QAccessibleInterface* iface = InterfaceOf(window, id);
+    return iface ? QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role()) : "";
 }
 
 std::vector<int> UnnamedControls(CWnd* window)
