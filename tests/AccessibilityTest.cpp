@@ -64,6 +64,13 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
     EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시하기");
 }
 
+TEST_F(AccessibilityTest, TheMainWindowIsAFrameNamedByItsTitle)
+{
+    EXPECT_EQ(uitest::AccessibleRole(&m_dlg), "Window");
+    EXPECT_EQ(uitest::AccessibleName(&m_dlg), "칼로리 계산기");
+    EXPECT_EQ(uitest::AccessibleRole(m_dlg.Page(PageId::Bmi)), "Client"); // a part of it
+}
+
 TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
 {
     for (PageId page : kPageIds) {
