@@ -71,6 +71,13 @@ TEST_F(AccessibilityTest, TheMainWindowIsAFrameNamedByItsTitle)
     EXPECT_EQ(uitest::AccessibleRole(m_dlg.Page(PageId::Bmi)), "Client"); // a part of it
 }
 
+// The browser engine of the banner draws its page in a window of its own that never reaches the screen.
+TEST_F(AccessibilityTest, AWindowThatNeverReachesTheScreenIsNoWindowOfTheProgram)
+{
+    const uitest::UnmadeWindow drawing("Offscreen");
+    EXPECT_EQ(uitest::AccessibleWindowNames(), std::vector<std::string>{"칼로리 계산기"});
+}
+
 TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
 {
     for (PageId page : kPageIds) {

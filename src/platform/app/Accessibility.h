@@ -1,6 +1,6 @@
 #pragma once
-// What screen readers find of the program: each host's own accessible interface where it has one
-// (Host::CreateAccessible), Qt's for everything else.
+// What screen readers find of the program: the application with its windows, each host's own accessible
+// interface where it has one (Host::CreateAccessible), Qt's for everything else.
 
 namespace layer {
 

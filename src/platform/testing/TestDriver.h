@@ -103,6 +103,20 @@ std::string AccessibleLabel(CWnd* window, int id);
 // What the screen reader takes the control or window for: the name of Qt's accessible role ("Window",
 // "Button", "RadioButton", "ComboBox", …).
 std::string AccessibleRole(CWnd* window, int id = 0);
+// The top-level windows that a screen reader finds under the program, by name.
+std::vector<std::string> AccessibleWindowNames();
+// While it lives, a top-level window that the desktop never has (never made, never shown) and that has an
+// accessible interface of its own, as the window a browser engine draws its pages in.
+class UnmadeWindow {
+public:
+    explicit UnmadeWindow(const std::string& title);
+    ~UnmadeWindow();
+    UnmadeWindow(const UnmadeWindow&) = delete;
+    UnmadeWindow& operator=(const UnmadeWindow&) = delete;
+
+private:
+    void* m_window; // the QWindow
+};
 // The ids of the window's controls that the keyboard reaches and that a screen reader would announce
 // without a name: a drop-down that no label names, any other control with an empty name.
 std::vector<int> UnnamedControls(CWnd* window);

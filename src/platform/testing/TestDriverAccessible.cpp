@@ -7,11 +7,37 @@
 #include "platform/window/Wnd.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
+#include <QApplication>
 #include <QMetaEnum>
+#include <QWindow>
 #include <QStringList>
 
 namespace uitest {
 namespace {
+
+// The interface of an UnmadeWindow: a frame with the window's title.
+class UnmadeWindowAccessible : public QAccessibleObject {
+public:
+    explicit UnmadeWindowAccessible(QWindow* window) : QAccessibleObject(window) {}
+    QWindow* window() const override { return static_cast<QWindow*>(object()); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? window()->title() : QString(); }
+    QAccessible::Role role() const override { return QAccessible::Window; }
+    QAccessible::State state() const override { return {}; }
+};
+
+class UnmadeQWindow : public QWindow {
+public:
+    UnmadeQWindow() : m_id(QAccessible::registerAccessibleInterface(new UnmadeWindowAccessible(this))) {}
+    QAccessibleInterface* accessibleRoot() const override { return QAccessible::accessibleInterface(m_id); }
+
+private:
+    QAccessible::Id m_id; // the interface goes with the window
+};
 
 QAccessibleInterface* InterfaceOf(CWnd* window, int id)
 {
@@ -52,6 +78,25 @@ std::string AccessibleRole(CWnd* window, int id)
     QAccessibleInterface* iface = InterfaceOf(window, id);
     return iface ? QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role()) : "";
 }
+
+std::vector<std::string> AccessibleWindowNames()
+{
+    std::vector<std::string> names;
+    QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+    for (int i = 0; app && i < app->childCount(); ++i) {
+        if (QAccessibleInterface* window = app->child(i)) {
+            names.push_back(window->text(QAccessible::Name).toStdString());
+        }
+    }
+    return names;
+}
+
+UnmadeWindow::UnmadeWindow(const std::string& title) : m_window(new UnmadeQWindow)
+{
+    static_cast<QWindow*>(m_window)->setTitle(QString::fromStdString(title));
+}
+
+UnmadeWindow::~UnmadeWindow() { delete static_cast<QWindow*>(m_window); }
 
 std::vector<int> UnnamedControls(CWnd* window)
 {
