@@ -1,7 +1,7 @@
 // What a screen reader says in the main window, read through Qt's accessibility interface as a screen
 // reader reads it: every button, edit and drop-down has a name (a button's caption as a person reads
-// it, an input's painted label), and each calculator page is described by the result sentence it
-// paints, following every change and only once it shows.
+// it, an input's painted label), a drop-down its entry as its value, and each calculator page is
+// described by the result sentence it paints, following every change and only once it shows.
 
 #include "ShownMainWindow.h"
 
@@ -86,8 +86,7 @@ TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
     EXPECT_EQ(std::string(PageTitle(PageId::Bmi)), "비만도 계산기");
 }
 
-// An edit or button carries its name; a drop-down shows its entry as its name and is named by a label,
-// the way this desktop's screen readers announce a drop-down.
+// An edit, button or drop-down is named by its label; a drop-down's value is the entry it shows.
 struct PageInput {
     PageId page;
     int id;
@@ -126,13 +125,23 @@ TEST_F(AccessibilityTest, EveryInputIsNamedByTheLabelPaintedBesideIt)
     for (const PageInput& input : kPageInputs) {
         SCOPED_TRACE(input.name);
         CWnd* page = m_dlg.Page(input.page);
+        EXPECT_EQ(uitest::AccessibleName(page, input.id), input.name);
         if (input.dropDown) {
-            EXPECT_EQ(uitest::AccessibleLabel(page, input.id), input.name);
-            EXPECT_EQ(uitest::AccessibleName(page, input.id), uitest::Text(page, input.id));
-        } else {
-            EXPECT_EQ(uitest::AccessibleName(page, input.id), input.name);
+            EXPECT_EQ(uitest::AccessibleRole(page, input.id), "ComboBox");
+            EXPECT_EQ(uitest::AccessibleValue(page, input.id), uitest::Text(page, input.id));
         }
     }
+}
+
+TEST_F(AccessibilityTest, AFoodBoxKeepsTheNameOfItsRowAndSaysTheEntryChosen)
+{
+    CWnd* food = m_dlg.Page(PageId::Food);
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, 1001, "쌀밥"));
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, 1017, "1"));
+    EXPECT_EQ(uitest::AccessibleName(food, 1001), "밥, 죽");
+    EXPECT_EQ(uitest::AccessibleValue(food, 1001), "쌀밥");
+    EXPECT_EQ(uitest::AccessibleName(food, 1017), "밥, 죽 분량");
+    EXPECT_EQ(uitest::AccessibleValue(food, 1017), "1");
 }
 
 // A radio button is heard as one, after the name of its group: the label painted beside the pair.

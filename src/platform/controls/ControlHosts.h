@@ -75,6 +75,7 @@ public:
     int listDepth = 0; // the template's height: the box and its dropped list together, in pixels
 
     void showPopup() override; // drops as many rows as fit in listDepth below the box
+    QAccessibleInterface* CreateAccessible() override; // named as given, the entry its value (ControlHostsAccessible.cpp)
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -93,11 +93,11 @@ bool HasFocus(CWnd* window, int id);
 int FocusedControlId(CWnd* window); // the id of the focused control inside the window, 0 when none
 bool IsPressed(CWnd* window, int id); // a push button held down
 
-// What a screen reader says, read through Qt's accessibility interface: the name and the description of
-// a control (id) or of the window (id 0), and the text of the labels that name a control (the way this
-// desktop names a drop-down, whose own name is the entry it shows, and a radio button's group). Empty
-// when there is none.
+// What a screen reader says, read through Qt's accessibility interface: the name, the value (a
+// drop-down's entry) and the description of a control (id) or of the window (id 0), and the text of the
+// labels that name a control (a radio button's group). Empty when there is none.
 std::string AccessibleName(CWnd* window, int id = 0);
+std::string AccessibleValue(CWnd* window, int id = 0);
 std::string AccessibleDescription(CWnd* window, int id = 0);
 std::string AccessibleLabel(CWnd* window, int id);
 // What the screen reader takes the control or window for: the name of Qt's accessible role ("Window",
@@ -118,7 +118,7 @@ private:
     void* m_window; // the QWindow
 };
 // The ids of the window's controls that the keyboard reaches and that a screen reader would announce
-// without a name: a drop-down that no label names, any other control with an empty name.
+// without a name.
 std::vector<int> UnnamedControls(CWnd* window);
 
 // The window's picture as it is painted now (the window and its children); colour of one pixel in

@@ -1,5 +1,5 @@
-// The test driver's screen-reader view: names, labels and descriptions as Qt's accessibility interface
-// hands them to a screen reader.
+// The test driver's screen-reader view: roles, names, values, labels and descriptions as Qt's
+// accessibility interface hands them to a screen reader.
 
 #include "platform/testing/TestDriver.h"
 
@@ -65,6 +65,8 @@ QString LabelOf(QAccessibleInterface* iface)
 
 std::string AccessibleName(CWnd* window, int id) { return TextOf(window, id, QAccessible::Name); }
 
+std::string AccessibleValue(CWnd* window, int id) { return TextOf(window, id, QAccessible::Value); }
+
 std::string AccessibleDescription(CWnd* window, int id) { return TextOf(window, id, QAccessible::Description); }
 
 std::string AccessibleLabel(CWnd* window, int id)
@@ -110,9 +112,7 @@ std::vector<int> UnnamedControls(CWnd* window)
         if (!iface || !(widget->focusPolicy() & Qt::TabFocus)) {
             continue;
         }
-        const QString spoken =
-            iface->role() == QAccessible::ComboBox ? LabelOf(iface) : iface->text(QAccessible::Name);
-        if (spoken.trimmed().isEmpty()) {
+        if (iface->text(QAccessible::Name).trimmed().isEmpty()) {
             unnamed.push_back(child->id);
         }
     }

@@ -7,14 +7,12 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QLabel>
 
 namespace {
 
-// A screen reader takes the label of a control from a label widget that names the control as its buddy
-// (a drop-down's own name being the entry it shows, on this desktop), and the group of a radio button
-// from its label in the same way. The label stays hidden: the page paints its own.
+// A screen reader takes the group of a radio button from a label widget that names the button as its
+// buddy. The label stays hidden: the page paints its own.
 void SetBuddyLabel(QWidget* control, const QString& text)
 {
     QWidget* parent = control->parentWidget();
@@ -40,11 +38,7 @@ void CWnd::SetAccessibleName(const std::string& name)
     if (!rec || !rec->outer) {
         return;
     }
-    const QString text = QString::fromStdString(name);
-    rec->outer->setAccessibleName(text);
-    if (auto* box = qobject_cast<QComboBox*>(rec->outer.data())) {
-        SetBuddyLabel(box, text);
-    }
+    rec->outer->setAccessibleName(QString::fromStdString(name));
 }
 
 void CWnd::SetAccessibleDescription(const std::string& description)
