@@ -64,6 +64,22 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
     EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시하기");
 }
 
+// The menu's buttons are one choice: the button of the page shown is the checked one, and a switch says so.
+TEST_F(AccessibilityTest, TheMenuButtonOfThePageShownIsHeardAsChecked)
+{
+    for (PageId page : kPageIds) {
+        SCOPED_TRACE(PageTitle(page));
+        EXPECT_EQ(uitest::AccessibleRole(&m_dlg, MenuButtonId(page)), "Button");
+        EXPECT_TRUE(uitest::AccessibleCheckState(&m_dlg, MenuButtonId(page)).checkable);
+        EXPECT_EQ(uitest::AccessibleCheckState(&m_dlg, MenuButtonId(page)).checked, page == PageId::Food);
+    }
+    const uitest::CheckAnnouncementRecorder told;
+    Show(PageId::Bmi);
+    EXPECT_TRUE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_BMI).checked);
+    EXPECT_FALSE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_FOOD).checked);
+    EXPECT_EQ(told.Announcements(), (std::vector<std::string>{"비만도 계산기: checked", "음식칼로리 계산기: not checked"}));
+}
+
 TEST_F(AccessibilityTest, TheMainWindowIsAFrameNamedByItsTitle)
 {
     EXPECT_EQ(uitest::AccessibleRole(&m_dlg), "Window");

@@ -184,7 +184,9 @@ BOOL CCalorieDlg::OnInitDialog()
     }
     m_pFoodView->SetAccessibleName(PageTitle(PageId::Food));
 
-    m_btnFood.SetSelected(1);
+    for (PageId page : kPageIds) { // every menu button is heard as one of a choice, the food one checked
+        MenuButtonOf(page).SetSelected(page == PageId::Food);
+    }
     m_pCurrentMenuButton = &m_btnFood;
     m_pCurrentPage = m_pFoodView;
     m_pFoodView->ResetSelections();

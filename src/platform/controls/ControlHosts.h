@@ -13,6 +13,9 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include <functional>
+#include <optional>
+
 namespace layer {
 
 // A control host: the Qt control plus the dispatcher.
@@ -29,13 +32,20 @@ protected:
     bool event(QEvent* e) override;
 };
 
-// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem).
+// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem). One that
+// stands for a choice has a check state for screen readers only (CButton::SetAccessibleCheck).
 class OwnerDrawButton : public ControlHost<QPushButton> {
 public:
     explicit OwnerDrawButton(QWidget* parent) : ControlHost<QPushButton>(parent) {}
+    QAccessibleInterface* CreateAccessible() override; // a push button, checked or not (ControlHostsAccessible.cpp)
+    void SetAccessibleCheck(bool checked);            // announced when it changes
+    std::optional<bool> AccessibleCheck() const { return m_accessibleCheck; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::optional<bool> m_accessibleCheck; // none: the button stands for no choice
 };
 
 // Radio buttons and check boxes take their colours from the owner's WM_CTLCOLORBTN.
@@ -109,6 +119,10 @@ private:
     ListModel* m_model;
     bool m_geometriesPending = false;
 };
+
+// Tells screen readers that an object of the window (its interface, asked for only while one listens) is
+// now checked or not, and the layer's observer, by the object's name.
+void AnnounceCheck(HWND window, const QString& name, bool checked, const std::function<QAccessibleInterface*()>& object);
 
 // Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
 struct ControlColors {

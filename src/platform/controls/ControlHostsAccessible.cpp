@@ -1,6 +1,9 @@
-// What screen readers find of the control hosts where Qt's own interface would say it otherwise.
+// What screen readers find of the control hosts where Qt's own interface would say it otherwise, and what
+// they are told of the check states that are the layer's own.
 
 #include "platform/controls/ControlHosts.h"
+
+#include "platform/core/Observer.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -92,8 +95,70 @@ private:
     QString Entry() const { return Box()->isEditable() ? Box()->lineEdit()->text() : Box()->currentText(); }
 };
 
+// An owner-drawn button: a push button, pressed while held down, and checked or not when it stands for a
+// choice. Qt's own interface would take a checkable button for a check box.
+class OwnerDrawAccessible : public QAccessibleWidget {
+public:
+    explicit OwnerDrawAccessible(OwnerDrawButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? Button()->text() : text;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = Button()->isDown();
+        if (const std::optional<bool> checked = Button()->AccessibleCheck()) {
+            state.checkable = true;
+            state.checked = *checked;
+        }
+        return state;
+    }
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            Button()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    OwnerDrawButton* Button() const { return static_cast<OwnerDrawButton*>(widget()); }
+};
+
 } // namespace
 
+void AnnounceCheck(HWND window, const QString& name, bool checked, const std::function<QAccessibleInterface*()>& object)
+{
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* iface = object()) {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(iface, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    if (Observer* observer = CurrentObserver()) {
+        observer->CheckAnnounced(window, name.toStdString(), checked);
+    }
+}
+
 QAccessibleInterface* ComboHost::CreateAccessible() { return new ComboAccessible(this); }
+
+QAccessibleInterface* OwnerDrawButton::CreateAccessible() { return new OwnerDrawAccessible(this); }
+
+void OwnerDrawButton::SetAccessibleCheck(bool checked)
+{
+    const bool was = m_accessibleCheck.value_or(false);
+    m_accessibleCheck = checked;
+    if (checked != was) {
+        const QString name = accessibleName().isEmpty() ? text() : accessibleName();
+        AnnounceCheck(hwnd, name, checked, [this] { return QAccessible::queryAccessibleInterface(this); });
+    }
+}
 
 } // namespace layer

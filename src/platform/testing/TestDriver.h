@@ -103,6 +103,14 @@ std::string AccessibleLabel(CWnd* window, int id);
 // What the screen reader takes the control or window for: the name of Qt's accessible role ("Window",
 // "Button", "RadioButton", "ComboBox", …).
 std::string AccessibleRole(CWnd* window, int id = 0);
+// Whether a screen reader hears a control as one that can be checked, and as checked now; for a list (id),
+// the check box of a row (the row's first cell).
+struct CheckState {
+    bool checkable = false;
+    bool checked = false;
+};
+CheckState AccessibleCheckState(CWnd* window, int id = 0);
+CheckState AccessibleRowCheckState(CWnd* window, int id, int row);
 // The top-level windows that a screen reader finds under the program, by name.
 std::vector<std::string> AccessibleWindowNames();
 // While it lives, a top-level window that the desktop never has (never made, never shown) and that has an

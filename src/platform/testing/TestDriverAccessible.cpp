@@ -1,5 +1,5 @@
-// The test driver's screen-reader view: roles, names, values, labels and descriptions as Qt's
-// accessibility interface hands them to a screen reader.
+// The test driver's screen-reader view: roles, names, values, check states, labels and descriptions as
+// Qt's accessibility interface hands them to a screen reader.
 
 #include "platform/testing/TestDriver.h"
 
@@ -52,6 +52,11 @@ std::string TextOf(CWnd* window, int id, QAccessible::Text kind)
     return iface ? iface->text(kind).toStdString() : std::string();
 }
 
+CheckState CheckStateOf(QAccessibleInterface* iface)
+{
+    return iface ? CheckState{iface->state().checkable != 0, iface->state().checked != 0} : CheckState{};
+}
+
 QString LabelOf(QAccessibleInterface* iface)
 {
     QStringList texts;
@@ -79,6 +84,15 @@ std::string AccessibleRole(CWnd* window, int id)
 {
     QAccessibleInterface* iface = InterfaceOf(window, id);
     return iface ? QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role()) : "";
+}
+
+CheckState AccessibleCheckState(CWnd* window, int id) { return CheckStateOf(InterfaceOf(window, id)); }
+
+CheckState AccessibleRowCheckState(CWnd* window, int id, int row)
+{
+    QAccessibleInterface* list = InterfaceOf(window, id);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    return CheckStateOf(table && row >= 0 && row < table->rowCount() ? table->cellAt(row, 0) : nullptr);
 }
 
 std::vector<std::string> AccessibleWindowNames()
