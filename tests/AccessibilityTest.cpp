@@ -64,6 +64,25 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
     EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시하기");
 }
 
+// A log row's check box is heard as one that can be ticked, and ticking or clearing it says so.
+TEST_F(AccessibilityTest, TheLogsTickBoxesCanBeTickedAndSaySo)
+{
+    CWnd* page = Show(PageId::Exercise);
+    ASSERT_TRUE(uitest::TypeText(page, IDC_WEIGHT, "60"));
+    ASSERT_TRUE(uitest::ChooseComboEntry(page, IDC_EXERCISE, "걷기(4km/h)"));
+    ASSERT_TRUE(uitest::TypeText(page, IDC_MINUTES, "30"));
+    ASSERT_TRUE(uitest::Click(page, IDC_OK));
+    EXPECT_TRUE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checkable);
+    EXPECT_FALSE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+
+    const uitest::CheckAnnouncementRecorder told;
+    ASSERT_TRUE(uitest::TickListRow(page, IDC_LOG, 0));
+    EXPECT_TRUE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+    ASSERT_TRUE(uitest::TickListRow(page, IDC_LOG, 0));
+    EXPECT_FALSE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+    EXPECT_EQ(told.Announcements(), (std::vector<std::string>{"걷기(4km/h): checked", "걷기(4km/h): not checked"}));
+}
+
 // The menu's buttons are one choice: the button of the page shown is the checked one, and a switch says so.
 TEST_F(AccessibilityTest, TheMenuButtonOfThePageShownIsHeardAsChecked)
 {

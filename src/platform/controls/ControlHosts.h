@@ -97,7 +97,8 @@ private:
 };
 
 // A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space
-// key ticks the row without touching the selection; a click elsewhere on a row highlights it.
+// key ticks the row without touching the selection; a click elsewhere on a row highlights it. Screen
+// readers hear a row's check box on its first cell and are told when it is ticked or cleared.
 class ListHost : public ControlHost<QTableView> {
 public:
     explicit ListHost(QWidget* parent);
@@ -115,6 +116,7 @@ protected:
 
 private:
     void ToggleCheck(int row);
+    void AnnounceChecks(int firstRow, int lastRow); // ControlHostsAccessible.cpp
 
     ListModel* m_model;
     bool m_geometriesPending = false;

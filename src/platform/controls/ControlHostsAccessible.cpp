@@ -151,6 +151,17 @@ QAccessibleInterface* ComboHost::CreateAccessible() { return new ComboAccessible
 
 QAccessibleInterface* OwnerDrawButton::CreateAccessible() { return new OwnerDrawAccessible(this); }
 
+void ListHost::AnnounceChecks(int firstRow, int lastRow)
+{
+    for (int row = firstRow; row <= lastRow; ++row) {
+        AnnounceCheck(hwnd, m_model->Text(row, 0), m_model->Checked(row), [this, row]() -> QAccessibleInterface* {
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+            QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+            return table ? table->cellAt(row, 0) : nullptr;
+        });
+    }
+}
+
 void OwnerDrawButton::SetAccessibleCheck(bool checked)
 {
     const bool was = m_accessibleCheck.value_or(false);
