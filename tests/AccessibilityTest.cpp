@@ -96,7 +96,8 @@ TEST_F(AccessibilityTest, TheMenuButtonOfThePageShownIsHeardAsChecked)
     Show(PageId::Bmi);
     EXPECT_TRUE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_BMI).checked);
     EXPECT_FALSE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_FOOD).checked);
-    EXPECT_EQ(told.Announcements(), (std::vector<std::string>{"비만도 계산기: checked", "음식칼로리 계산기: not checked"}));
+    EXPECT_EQ(told.Announcements(),
+              (std::vector<std::string>{"비만도 계산기: checked", "음식칼로리 계산기: not checked"}));
 }
 
 TEST_F(AccessibilityTest, TheMainWindowIsAFrameNamedByItsTitle)

@@ -20,7 +20,8 @@ public:
     QAccessibleInterface* child(int index) const override
     {
         const QObjectList windows = Windows();
-        return index >= 0 && index < windows.size() ? QAccessible::queryAccessibleInterface(windows.at(index)) : nullptr;
+        return index >= 0 && index < windows.size() ? QAccessible::queryAccessibleInterface(windows.at(index))
+                                                    : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {

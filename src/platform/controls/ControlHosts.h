@@ -85,7 +85,8 @@ public:
     int listDepth = 0; // the template's height: the box and its dropped list together, in pixels
 
     void showPopup() override; // drops as many rows as fit in listDepth below the box
-    QAccessibleInterface* CreateAccessible() override; // named as given, the entry its value (ControlHostsAccessible.cpp)
+    // Named by its accessible name, with its entry as its value (ControlHostsAccessible.cpp).
+    QAccessibleInterface* CreateAccessible() override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -124,7 +125,8 @@ private:
 
 // Tells screen readers that an object of the window (its interface, asked for only while one listens) is
 // now checked or not, and the layer's observer, by the object's name.
-void AnnounceCheck(HWND window, const QString& name, bool checked, const std::function<QAccessibleInterface*()>& object);
+void AnnounceCheck(HWND window, const QString& name, bool checked,
+                   const std::function<QAccessibleInterface*()>& object);
 
 // Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
 struct ControlColors {

@@ -27,7 +27,10 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Value ? Entry() : QAccessibleWidget::text(t); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? Entry() : QAccessibleWidget::text(t);
+    }
 
     QAccessible::State state() const override
     {
@@ -95,6 +98,12 @@ private:
     QString Entry() const { return Box()->isEditable() ? Box()->lineEdit()->text() : Box()->currentText(); }
 };
 
+// What a screen reader calls a button: its accessible name, else its caption.
+QString SpokenName(const QAbstractButton* button)
+{
+    return button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+}
+
 // An owner-drawn button: a push button, pressed while held down, and checked or not when it stands for a
 // choice. Qt's own interface would take a checkable button for a check box.
 class OwnerDrawAccessible : public QAccessibleWidget {
@@ -103,8 +112,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString text = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && text.isEmpty() ? Button()->text() : text;
+        return t == QAccessible::Name ? SpokenName(Button()) : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
@@ -132,7 +140,8 @@ private:
 
 } // namespace
 
-void AnnounceCheck(HWND window, const QString& name, bool checked, const std::function<QAccessibleInterface*()>& object)
+void AnnounceCheck(HWND window, const QString& name, bool checked,
+                   const std::function<QAccessibleInterface*()>& object)
 {
     if (QAccessible::isActive()) {
         if (QAccessibleInterface* iface = object()) {
@@ -167,8 +176,7 @@ void OwnerDrawButton::SetAccessibleCheck(bool checked)
     const bool was = m_accessibleCheck.value_or(false);
     m_accessibleCheck = checked;
     if (checked != was) {
-        const QString name = accessibleName().isEmpty() ? text() : accessibleName();
-        AnnounceCheck(hwnd, name, checked, [this] { return QAccessible::queryAccessibleInterface(this); });
+        AnnounceCheck(hwnd, SpokenName(this), checked, [this] { return QAccessible::queryAccessibleInterface(this); });
     }
 }
 

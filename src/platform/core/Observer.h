@@ -1,7 +1,7 @@
 #pragma once
 // What the layer tells one observer as it works: the texts it draws, the drawing objects it makes and
-// deletes, the changes it announces to screen readers, and the URLs, message boxes and downloads that it would hand to the desktop, the user or the
-// network, which the observer may take in their place. The tests' support installs an observer; the
+// deletes, the check states it announces to screen readers, and the URLs, message boxes and downloads
+// that it would hand to the desktop, the user or the network, which the observer may take in their place. The tests' support installs an observer; the
 // program installs none, and then the layer does nothing more than its work.
 
 #include "platform/core/Types.h"
