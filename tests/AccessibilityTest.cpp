@@ -1,7 +1,7 @@
 // What a screen reader says in the main window, read through Qt's accessibility interface as a screen
 // reader reads it: every button, edit and drop-down has a name (a button's caption as a person reads
-// it, an input's painted label), and each calculator page is described by the result sentence it
-// paints, following every change and only once it shows.
+// it, an input's painted label), a drop-down its entry as its value, and each calculator page is
+// described by the result sentence it paints, following every change and only once it shows.
 
 #include "ShownMainWindow.h"
 
@@ -61,7 +61,57 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
     for (const NamedControl& button : buttons) {
         EXPECT_EQ(uitest::AccessibleName(&m_dlg, button.id), button.name) << "button " << button.id;
     }
-    EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시 하기");
+    EXPECT_EQ(uitest::AccessibleName(m_dlg.TotalBar(), IDC_RESET), "다시하기");
+}
+
+// A log row's check box is heard as one that can be ticked, and ticking or clearing it says so.
+TEST_F(AccessibilityTest, TheLogsTickBoxesCanBeTickedAndSaySo)
+{
+    CWnd* page = Show(PageId::Exercise);
+    ASSERT_TRUE(uitest::TypeText(page, IDC_WEIGHT, "60"));
+    ASSERT_TRUE(uitest::ChooseComboEntry(page, IDC_EXERCISE, "걷기(4km/h)"));
+    ASSERT_TRUE(uitest::TypeText(page, IDC_MINUTES, "30"));
+    ASSERT_TRUE(uitest::Click(page, IDC_OK));
+    EXPECT_TRUE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checkable);
+    EXPECT_FALSE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+
+    const uitest::CheckAnnouncementRecorder told;
+    ASSERT_TRUE(uitest::TickListRow(page, IDC_LOG, 0));
+    EXPECT_TRUE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+    ASSERT_TRUE(uitest::TickListRow(page, IDC_LOG, 0));
+    EXPECT_FALSE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
+    EXPECT_EQ(told.Announcements(), (std::vector<std::string>{"걷기(4km/h): checked", "걷기(4km/h): not checked"}));
+}
+
+// The menu's buttons are one choice: the button of the page shown is the checked one, and a switch says so.
+TEST_F(AccessibilityTest, TheMenuButtonOfThePageShownIsHeardAsChecked)
+{
+    for (PageId page : kPageIds) {
+        SCOPED_TRACE(PageTitle(page));
+        EXPECT_EQ(uitest::AccessibleRole(&m_dlg, MenuButtonId(page)), "Button");
+        EXPECT_TRUE(uitest::AccessibleCheckState(&m_dlg, MenuButtonId(page)).checkable);
+        EXPECT_EQ(uitest::AccessibleCheckState(&m_dlg, MenuButtonId(page)).checked, page == PageId::Food);
+    }
+    const uitest::CheckAnnouncementRecorder told;
+    Show(PageId::Bmi);
+    EXPECT_TRUE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_BMI).checked);
+    EXPECT_FALSE(uitest::AccessibleCheckState(&m_dlg, IDC_MENU_FOOD).checked);
+    EXPECT_EQ(told.Announcements(),
+              (std::vector<std::string>{"비만도 계산기: checked", "음식칼로리 계산기: not checked"}));
+}
+
+TEST_F(AccessibilityTest, TheMainWindowIsAFrameNamedByItsTitle)
+{
+    EXPECT_EQ(uitest::AccessibleRole(&m_dlg), "Window");
+    EXPECT_EQ(uitest::AccessibleName(&m_dlg), "칼로리 계산기");
+    EXPECT_EQ(uitest::AccessibleRole(m_dlg.Page(PageId::Bmi)), "Client"); // a part of it
+}
+
+// The browser engine of the banner draws its page in a window of its own that never reaches the screen.
+TEST_F(AccessibilityTest, AWindowThatNeverReachesTheScreenIsNoWindowOfTheProgram)
+{
+    const uitest::UnmadeWindow drawing("Offscreen");
+    EXPECT_EQ(uitest::AccessibleWindowNames(), std::vector<std::string>{"칼로리 계산기"});
 }
 
 TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
@@ -72,8 +122,7 @@ TEST_F(AccessibilityTest, EachPageIsNamedAsItsTitleReads)
     EXPECT_EQ(std::string(PageTitle(PageId::Bmi)), "비만도 계산기");
 }
 
-// An edit or button carries its name; a drop-down shows its entry as its name and is named by a label,
-// the way this desktop's screen readers announce a drop-down.
+// An edit, button or drop-down is named by its label; a drop-down's value is the entry it shows.
 struct PageInput {
     PageId page;
     int id;
@@ -112,13 +161,47 @@ TEST_F(AccessibilityTest, EveryInputIsNamedByTheLabelPaintedBesideIt)
     for (const PageInput& input : kPageInputs) {
         SCOPED_TRACE(input.name);
         CWnd* page = m_dlg.Page(input.page);
+        EXPECT_EQ(uitest::AccessibleName(page, input.id), input.name);
         if (input.dropDown) {
-            EXPECT_EQ(uitest::AccessibleLabel(page, input.id), input.name);
-            EXPECT_EQ(uitest::AccessibleName(page, input.id), uitest::Text(page, input.id));
-        } else {
-            EXPECT_EQ(uitest::AccessibleName(page, input.id), input.name);
+            EXPECT_EQ(uitest::AccessibleRole(page, input.id), "ComboBox");
+            EXPECT_EQ(uitest::AccessibleValue(page, input.id), uitest::Text(page, input.id));
         }
     }
+}
+
+TEST_F(AccessibilityTest, AFoodBoxKeepsTheNameOfItsRowAndSaysTheEntryChosen)
+{
+    CWnd* food = m_dlg.Page(PageId::Food);
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, 1001, "쌀밥"));
+    ASSERT_TRUE(uitest::ChooseComboEntry(food, 1017, "1"));
+    EXPECT_EQ(uitest::AccessibleName(food, 1001), "밥, 죽");
+    EXPECT_EQ(uitest::AccessibleValue(food, 1001), "쌀밥");
+    EXPECT_EQ(uitest::AccessibleName(food, 1017), "밥, 죽 분량");
+    EXPECT_EQ(uitest::AccessibleValue(food, 1017), "1");
+}
+
+// A radio button is heard as one, after the name of its group: the label painted beside the pair.
+struct RadioInGroup {
+    PageId page;
+    int id;
+    const char* group;
+};
+
+TEST_F(AccessibilityTest, RadioButtonsAreHeardAsRadioButtonsOfTheirGroup)
+{
+    const RadioInGroup radios[] = {
+        {PageId::Bmi, IDC_MALE, "성별"},             {PageId::Bmi, IDC_FEMALE, "성별"},
+        {PageId::Recommend, IDC_FEMALE, "성별"},     {PageId::WaistHip, IDC_WAIST_INCH, "허리둘레"},
+        {PageId::WaistHip, IDC_WAIST_CM, "허리둘레"}, {PageId::WaistHip, IDC_HIP_INCH, "엉덩이둘레"},
+        {PageId::WaistHip, IDC_HIP_CM, "엉덩이둘레"}, {PageId::WaistHip, IDC_MALE, "성별"},
+    };
+    for (const RadioInGroup& radio : radios) {
+        SCOPED_TRACE(radio.id);
+        CWnd* page = m_dlg.Page(radio.page);
+        EXPECT_EQ(uitest::AccessibleRole(page, radio.id), "RadioButton");
+        EXPECT_EQ(uitest::AccessibleLabel(page, radio.id), radio.group);
+    }
+    EXPECT_EQ(uitest::AccessibleName(m_dlg.Page(PageId::WaistHip), IDC_HIP_CM), "cm"); // its own text
 }
 
 TEST_F(AccessibilityTest, NoControlTheKeyboardReachesIsLeftWithoutAName)

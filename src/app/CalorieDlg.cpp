@@ -197,7 +197,9 @@ BOOL CCalorieDlg::OnInitDialog()
         tabOrder[i]->SetWindowPos(tabOrder[i - 1], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 
-    m_btnFood.SetSelected(1);
+    for (PageId page : kPageIds) { // every menu button is heard as one of a choice, the food one checked
+        MenuButtonOf(page).SetSelected(page == PageId::Food);
+    }
     m_pCurrentMenuButton = &m_btnFood;
     m_pCurrentPage = m_pFoodView;
     m_pFoodView->ResetSelections();

@@ -10,9 +10,13 @@
 
 namespace {
 
-// The height and weight labels name their edits; the radio buttons carry their own texts.
-constexpr PageLabel kLabels[] = {
-    {20, 10, "키", IDC_HEIGHT}, {190, 10, "cm"}, {245, 10, "몸무게", IDC_WEIGHT}, {400, 10, "kg"}, {20, 42, "성별"}};
+// The height and weight labels name their edits, the sex label the group of radio buttons, which carry
+// their own texts.
+constexpr PageLabel kLabels[] = {{20, 10, "키", IDC_HEIGHT},
+                                 {190, 10, "cm"},
+                                 {245, 10, "몸무게", IDC_WEIGHT},
+                                 {400, 10, "kg"},
+                                 {20, 42, "성별", 0, IDC_MALE}};
 
 void DrawResult(CDC& dc, BmiOutcome outcome, const std::string& sentence)
 {

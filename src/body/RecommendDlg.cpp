@@ -15,10 +15,11 @@ namespace {
 constexpr double kUnderweightBound = 18.5;
 constexpr char kUnderweightWarning[] = "귀하는 저체중에 해당되므로 체중 감량이 해로울 수 있습니다.";
 
-// The height, weight and age labels name their edits; the radio buttons carry their own texts.
+// The height, weight and age labels name their edits, the sex label the group of radio buttons, which
+// carry their own texts.
 constexpr PageLabel kLabels[] = {{20, 10, "키", IDC_HEIGHT},     {190, 10, "cm"},
                                  {245, 10, "몸무게", IDC_WEIGHT}, {400, 10, "kg"},
-                                 {20, 42, "만나이", IDC_AGE},     {245, 42, "성별"}};
+                                 {20, 42, "만나이", IDC_AGE},     {245, 42, "성별", 0, IDC_MALE}};
 
 void DrawUnderweightWarning(CDC& dc)
 {

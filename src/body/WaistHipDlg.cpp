@@ -16,8 +16,11 @@ constexpr BandControl kBandControls[] = {
     {IDC_FEMALE, kBandColorEven},     {IDC_HIP_INCH, kBandColorOdd},  {IDC_HIP_CM, kBandColorOdd},
 };
 
-// The waist and hip labels name their edits; the radio buttons carry their own texts.
-constexpr PageLabel kLabels[] = {{20, 10, "허리둘레", IDC_WAIST}, {20, 42, "엉덩이둘레", IDC_HIP}, {20, 74, "성별"}};
+// The waist and hip labels name their edits and their units' radio groups, the sex label its group; the
+// radio buttons carry their own texts.
+constexpr PageLabel kLabels[] = {{20, 10, "허리둘레", IDC_WAIST, IDC_WAIST_INCH},
+                                 {20, 42, "엉덩이둘레", IDC_HIP, IDC_HIP_INCH},
+                                 {20, 74, "성별", 0, IDC_MALE}};
 
 void DrawAdviceParagraph(CDC& dc)
 {

@@ -35,6 +35,7 @@ BOOL CFoodTotalBar::OnInitDialog()
     CPageDlg::OnInitDialog();
     m_btnReset.SetBitmapId(IDB_BTN_RESET);
     m_btnReset.SetWindowPos(&wndTop, 0, 0, 55, 20, SWP_NOMOVE | SWP_SHOWWINDOW);
+    m_btnReset.SetAccessibleName("다시하기"); // as its picture reads; the template's caption has a blank
     return TRUE;
 }
 

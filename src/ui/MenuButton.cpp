@@ -44,6 +44,7 @@ std::string CaptionOf(const CWnd& button)
 void CMenuButton::SetSelected(BOOL bSelected)
 {
     m_bSelected = bSelected ? 1 : 0;
+    SetAccessibleCheck(m_bSelected ? BST_CHECKED : BST_UNCHECKED); // heard as the checked one of the menu
     if (IsWindow(m_hWnd)) {
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }

@@ -8,7 +8,8 @@
 
 class CMenuButton : public CTrackingButton {
 public:
-    // Stores the flag as 1 or 0 and repaints at once if the window exists.
+    // Stores the flag as 1 or 0, which screen readers hear as the button's check state, and repaints at
+    // once if the window exists.
     void SetSelected(BOOL bSelected);
     BOOL GetSelected() const { return m_bSelected; }
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;

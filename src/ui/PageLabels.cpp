@@ -9,5 +9,8 @@ void NameControlsByLabels(CWnd& page, std::span<const PageLabel> labels)
         if (control) {
             control->SetAccessibleName(label.text);
         }
+        if (CWnd* group = label.group ? page.GetDlgItem(label.group) : nullptr) {
+            group->SetAccessibleGroupName(label.text);
+        }
     }
 }

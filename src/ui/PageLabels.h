@@ -11,7 +11,9 @@ struct PageLabel {
     int y;
     const char* text;
     int control = 0; // the control the label names; 0 when it names none (a unit such as "kg")
+    int group = 0;   // the radio group (its first button) that belongs to the label, such as its units
 };
 
-// Gives each control that a label names the label's text as its accessible name.
+// Gives each control that a label names the label's text as its accessible name, and each radio group
+// that belongs to a label the label's text as its group name.
 void NameControlsByLabels(CWnd& page, std::span<const PageLabel> labels);

@@ -1,5 +1,6 @@
 #include "platform/app/Application.h"
 
+#include "platform/app/Accessibility.h"
 #include "platform/app/StartupGuard.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/window/Dispatcher.h"
@@ -39,6 +40,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // the fields' reading, the log's read-back) are written with a decimal point whatever it is.
     std::setlocale(LC_NUMERIC, "C");
     OpenTaskQueue(this);
+    InstallAccessibility();
 }
 
 Application::~Application() { CloseTaskQueue(); }

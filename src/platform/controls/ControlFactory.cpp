@@ -54,9 +54,9 @@ QWidget* MakeButton(const DialogControl& c, QWidget* parent, HWND hwnd)
     if (type == BS_OWNERDRAW) {
         button = new OwnerDrawButton(parent);
     } else if (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON) {
-        auto* radio = new RadioHost(parent);
-        radio->setAutoExclusive(false); // the template's group decides (QButtonGroup below)
-        button = radio;
+        // It stays auto-exclusive, which is how Qt's accessibility tells a radio button from a check box;
+        // what excludes what is its template group's (the QButtonGroup below), which overrides that.
+        button = new RadioHost(parent);
     } else if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX) {
         button = new CheckHost(parent);
     } else {

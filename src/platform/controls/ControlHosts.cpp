@@ -320,6 +320,12 @@ ListHost::ListHost(QWidget* parent) : ControlHost<QTableView>(parent), m_model(n
     setWordWrap(false);
     setShowGrid(false);
     setTabKeyNavigation(false);
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole)) {
+                    AnnounceChecks(from.row(), to.row());
+                }
+            });
 }
 
 // The header's height and the scroll bars are worked out when the list comes on the screen: for a

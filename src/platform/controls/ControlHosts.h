@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include <functional>
+#include <optional>
+
 namespace layer {
 
 // A control host: the Qt control plus the dispatcher.
@@ -30,13 +33,20 @@ protected:
     bool event(QEvent* e) override;
 };
 
-// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem).
+// Owner-drawn buttons paint through the owner's WM_DRAWITEM (reflected to the button's DrawItem). One that
+// stands for a choice has a check state for screen readers only (CButton::SetAccessibleCheck).
 class OwnerDrawButton : public ControlHost<QPushButton> {
 public:
     explicit OwnerDrawButton(QWidget* parent) : ControlHost<QPushButton>(parent) {}
+    QAccessibleInterface* CreateAccessible() override; // a push button, checked or not (ControlHostsAccessible.cpp)
+    void SetAccessibleCheck(bool checked);            // announced when it changes
+    std::optional<bool> AccessibleCheck() const { return m_accessibleCheck; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    std::optional<bool> m_accessibleCheck; // none: the button stands for no choice
 };
 
 // Radio buttons and check boxes take their colours from the owner's WM_CTLCOLORBTN.
@@ -79,6 +89,8 @@ public:
     int listDepth = 0; // the template's height: the box and its dropped list together, in pixels
 
     void showPopup() override; // drops as many rows as fit in listDepth below the box
+    // Named by its accessible name, with its entry as its value (ControlHostsAccessible.cpp).
+    QAccessibleInterface* CreateAccessible() override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -97,7 +109,8 @@ private:
 };
 
 // A report list: the rows of its ListModel in a table view. A click on a row's check box or the Space
-// key ticks the row without touching the selection; a click elsewhere on a row highlights it.
+// key ticks the row without touching the selection; a click elsewhere on a row highlights it. Screen
+// readers hear a row's check box on its first cell and are told when it is ticked or cleared.
 class ListHost : public ControlHost<QTableView> {
 public:
     explicit ListHost(QWidget* parent);
@@ -115,10 +128,16 @@ protected:
 
 private:
     void ToggleCheck(int row);
+    void AnnounceChecks(int firstRow, int lastRow); // ControlHostsAccessible.cpp
 
     ListModel* m_model;
     bool m_geometriesPending = false;
 };
+
+// Tells screen readers that an object of the window (its interface, asked for only while one listens) is
+// now checked or not, and the layer's observer, by the object's name.
+void AnnounceCheck(HWND window, const QString& name, bool checked,
+                   const std::function<QAccessibleInterface*()>& object);
 
 // Colours that a control's owner chose through WM_CTLCOLORxxx: background brush colour and text colour.
 struct ControlColors {

@@ -19,6 +19,13 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 int CButton::GetCheck() const { return layer::ButtonGetCheck(m_hWnd); }
 void CButton::SetCheck(int nCheck) { layer::ButtonSetCheck(m_hWnd, nCheck); }
 
+void CButton::SetAccessibleCheck(int nCheck)
+{
+    if (auto* button = layer::WidgetOf<layer::OwnerDrawButton>(m_hWnd)) {
+        button->SetAccessibleCheck(nCheck != BST_UNCHECKED);
+    }
+}
+
 UINT CButton::GetState() const
 {
     auto* b = layer::WidgetOf<QAbstractButton>(m_hWnd);

@@ -15,6 +15,10 @@ public:
     void SetCheck(int nCheck);      // raises no notification
     UINT GetState() const;          // BST_CHECKED | 0x0004 while pressed
     UINT GetButtonStyle() const;
+    // An owner-drawn button that stands for a choice (the selected one of a set): screen readers hear it
+    // as a button that is checked (BST_CHECKED) or not, and are told when that changes. Other buttons
+    // are heard by their own check state and ignore it.
+    void SetAccessibleCheck(int nCheck);
 
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // What the layer tells one observer as it works: the texts it draws, the drawing objects it makes and
-// deletes, and the URLs, message boxes and downloads that it would hand to the desktop, the user or the
-// network, which the observer may take in their place. The tests' support installs an observer; the
+// deletes, the check states it announces to screen readers, and the URLs, message boxes and downloads
+// that it would hand to the desktop, the user or the network, which the observer may take in their place. The tests' support installs an observer; the
 // program installs none, and then the layer does nothing more than its work.
 
 #include "platform/core/Types.h"
@@ -41,6 +41,9 @@ public:
     // of the network; otherwise it may shorten the real download's time-out and size limit.
     virtual bool Downloads(const std::string& /*url*/, const std::string& /*file*/, LONG* /*result*/) { return false; }
     virtual void LimitDownload(int* /*timeoutMs*/, std::size_t* /*maxBytes*/) {}
+    // Screen readers are told that an object of the window now is, or no longer is, checked: a control,
+    // or a list's row (by its label).
+    virtual void CheckAnnounced(HWND /*window*/, const std::string& /*name*/, bool /*checked*/) {}
 };
 
 // Installs the observer (null: none); answers the one before. Safe from any thread; the observer must

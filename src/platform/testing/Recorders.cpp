@@ -23,4 +23,13 @@ ShellOpenRecorder::ShellOpenRecorder()
 
 ShellOpenRecorder::~ShellOpenRecorder() { SetShellOpenHandler(m_previous); }
 
+CheckAnnouncementRecorder::CheckAnnouncementRecorder()
+{
+    m_previous = SetCheckAnnouncementHandler([this](const std::string& name, bool checked) {
+        m_announcements.push_back(name + (checked ? ": checked" : ": not checked"));
+    });
+}
+
+CheckAnnouncementRecorder::~CheckAnnouncementRecorder() { SetCheckAnnouncementHandler(m_previous); }
+
 } // namespace uitest

@@ -1,6 +1,6 @@
 #pragma once
 // For tests: handlers that record what the program asks of the desktop (message boxes, opening URLs)
-// and answer at once, each installed while it lives.
+// and answer at once, and what screen readers are told, each installed while it lives.
 
 #include "platform/testing/TestObserver.h"
 
@@ -37,6 +37,21 @@ public:
 private:
     std::vector<std::string> m_urls;
     ShellOpenHandler m_previous;
+};
+
+// Records what screen readers are told of check states, as "<name>: checked" or "<name>: not checked",
+// installed while it lives.
+class CheckAnnouncementRecorder {
+public:
+    CheckAnnouncementRecorder();
+    ~CheckAnnouncementRecorder();
+    CheckAnnouncementRecorder(const CheckAnnouncementRecorder&) = delete;
+    CheckAnnouncementRecorder& operator=(const CheckAnnouncementRecorder&) = delete;
+    const std::vector<std::string>& Announcements() const { return m_announcements; }
+
+private:
+    std::vector<std::string> m_announcements;
+    CheckAnnouncementHandler m_previous;
 };
 
 } // namespace uitest

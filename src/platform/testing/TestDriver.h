@@ -96,14 +96,40 @@ bool HasFocus(CWnd* window, int id);
 int FocusedControlId(CWnd* window); // the id of the focused control inside the window, 0 when none
 bool IsPressed(CWnd* window, int id); // a push button held down
 
-// What a screen reader says, read through Qt's accessibility interface: the name and the description of
-// a control (id) or of the window (id 0), and the text of the labels that name a control (the way this
-// desktop names a drop-down, whose own name is the entry it shows). Empty when there is none.
+// What a screen reader says, read through Qt's accessibility interface: the name, the value (a
+// drop-down's entry) and the description of a control (id) or of the window (id 0), and the text of the
+// labels that name a control (a radio button's group). Empty when there is none.
 std::string AccessibleName(CWnd* window, int id = 0);
+std::string AccessibleValue(CWnd* window, int id = 0);
 std::string AccessibleDescription(CWnd* window, int id = 0);
 std::string AccessibleLabel(CWnd* window, int id);
+// What the screen reader takes the control or window for: the name of Qt's accessible role ("Window",
+// "Button", "RadioButton", "ComboBox", …).
+std::string AccessibleRole(CWnd* window, int id = 0);
+// Whether a screen reader hears a control as one that can be checked, and as checked now; for a list (id),
+// the check box of a row (the row's first cell).
+struct CheckState {
+    bool checkable = false;
+    bool checked = false;
+};
+CheckState AccessibleCheckState(CWnd* window, int id = 0);
+CheckState AccessibleRowCheckState(CWnd* window, int id, int row);
+// The top-level windows that a screen reader finds under the program, by name.
+std::vector<std::string> AccessibleWindowNames();
+// While it lives, a top-level window that the desktop never has (never made, never shown) and that has an
+// accessible interface of its own, as the window a browser engine draws its pages in.
+class UnmadeWindow {
+public:
+    explicit UnmadeWindow(const std::string& title);
+    ~UnmadeWindow();
+    UnmadeWindow(const UnmadeWindow&) = delete;
+    UnmadeWindow& operator=(const UnmadeWindow&) = delete;
+
+private:
+    void* m_window; // the QWindow
+};
 // The ids of the window's controls that the keyboard reaches and that a screen reader would announce
-// without a name: a drop-down that no label names, any other control with an empty name.
+// without a name.
 std::vector<int> UnnamedControls(CWnd* window);
 
 // The window's picture as it is painted now (the window and its children); colour of one pixel in

@@ -54,6 +54,12 @@ public:
         }
         return static_cast<bool>(handler);
     }
+    void CheckAnnounced(HWND, const std::string& name, bool checked) override
+    {
+        if (const CheckAnnouncementHandler handler = Get(checkAnnouncement)) {
+            handler(name, checked);
+        }
+    }
     void LimitDownload(int* timeoutMs, std::size_t* maxBytes) override
     {
         const std::lock_guard lock(mutex);
@@ -81,6 +87,7 @@ public:
     MessageBoxHandler messageBox;
     ShellOpenHandler shellOpen;
     DownloadHandler download;
+    CheckAnnouncementHandler checkAnnouncement;
     bool limited = false;
     DownloadLimits limits;
     TextSink* sink = nullptr; // user-interface thread only
@@ -110,6 +117,11 @@ ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler)
 DownloadHandler SetDownloadHandler(DownloadHandler handler)
 {
     return Observer().Exchange(Observer().download, std::move(handler));
+}
+
+CheckAnnouncementHandler SetCheckAnnouncementHandler(CheckAnnouncementHandler handler)
+{
+    return Observer().Exchange(Observer().checkAnnouncement, std::move(handler));
 }
 
 DownloadLimits SetDownloadLimits(DownloadLimits limits)

@@ -24,6 +24,9 @@ ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler);
 // Runs on the downloading thread.
 using DownloadHandler = std::function<HRESULT(const std::string& url, const std::string& fileName)>;
 DownloadHandler SetDownloadHandler(DownloadHandler handler);
+// What screen readers are told of check states (core/Observer.h's CheckAnnounced).
+using CheckAnnouncementHandler = std::function<void(const std::string& name, bool checked)>;
+CheckAnnouncementHandler SetCheckAnnouncementHandler(CheckAnnouncementHandler handler);
 // The limits of real downloads (the layer's own when nothing was set).
 DownloadLimits SetDownloadLimits(DownloadLimits limits);
 

@@ -25,8 +25,20 @@ namespace layer {
 bool Host::ControlMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool Host::SetShownText(const QString&) { return false; }
 bool Host::GetShownText(QString&) const { return false; }
+QAccessibleInterface* Host::CreateAccessible() { return nullptr; }
 
 Host* HostOf(const WindowRecord* record) { return record ? dynamic_cast<Host*>(record->outer.data()) : nullptr; }
+
+// WindowAccessible
+
+QAccessible::Role WindowAccessible::role() const
+{
+    const QWidget* host = widget();
+    if (!host->isWindow()) {
+        return QAccessible::Client;
+    }
+    return host->parentWidget() ? QAccessible::Dialog : QAccessible::Window;
+}
 
 // WindowHost
 
@@ -35,6 +47,8 @@ WindowHost::WindowHost(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // the window paints all of its client area itself
 }
+
+QAccessibleInterface* WindowHost::CreateAccessible() { return new WindowAccessible(this); }
 
 bool WindowHost::event(QEvent* e)
 {
@@ -74,6 +88,8 @@ void WindowHost::paintEvent(QPaintEvent* e)
 // FrameHost
 
 FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), m_border(border) { setMouseTracking(true); }
+
+QAccessibleInterface* FrameHost::CreateAccessible() { return new WindowAccessible(this); }
 
 void FrameHost::SetClient(QWidget* client)
 {

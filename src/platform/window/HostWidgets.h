@@ -5,6 +5,8 @@
 
 #include "platform/core/Types.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QScrollBar>
 #include <QString>
 #include <QWidget>
@@ -27,6 +29,9 @@ public:
     // The text the control shows (a caption, an edit's text); false for a host that shows none.
     virtual bool SetShownText(const QString& text);
     virtual bool GetShownText(QString& text) const;
+    // What a screen reader finds of the host, asked once when it first looks (the layer's accessibility
+    // factory): a new interface, or null for Qt's own.
+    virtual QAccessibleInterface* CreateAccessible();
 };
 // The host of a window, or null.
 Host* HostOf(const WindowRecord* record);
@@ -35,10 +40,19 @@ Host* HostOf(const WindowRecord* record);
 class WindowHost : public QWidget, public Host {
 public:
     explicit WindowHost(QWidget* parent);
+    QAccessibleInterface* CreateAccessible() override; // WindowAccessible
 
 protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+};
+
+// How a screen reader sees a window's host: a top-level window is a frame named by its title, or a
+// dialog when another window owns it; a child window (a page, a form) is a plain part of its window.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* host) : QAccessibleWidget(host) {}
+    QAccessible::Role role() const override; // asked each time: a host becomes a window after it is made
 };
 
 // The width of a window's scroll bar, in pixels (GetSystemMetrics(SM_CXVSCROLL) answers it too).
@@ -49,6 +63,7 @@ constexpr int kScrollBarWidth = 17;
 class FrameHost : public QWidget, public Host {
 public:
     FrameHost(QWidget* parent, bool border);
+    QAccessibleInterface* CreateAccessible() override; // WindowAccessible
     void SetClient(QWidget* client);
     QScrollBar* ScrollBar();         // made on first use, hidden until shown
     void ShowScrollBar(bool show);

@@ -136,6 +136,10 @@ public:
     // person reads it) and its description (a page's result sentence), announced when it changes.
     void SetAccessibleName(const std::string& name);
     void SetAccessibleDescription(const std::string& description);
+    // For a radio button: the name of the group it belongs to (a page's label such as "성별"), given to
+    // every button of that group, which a screen reader says before the button's own name. Other windows
+    // have no group and ignore it.
+    void SetAccessibleGroupName(const std::string& name);
 
     // Painting
     // RDW_UPDATENOW paints before it returns; RDW_ERASE makes WM_ERASEBKGND come first.

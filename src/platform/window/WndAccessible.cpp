@@ -1,33 +1,33 @@
-// CWnd's accessible name and description, on the window's Qt widget, which screen readers reach through
+// CWnd's accessible name, description and radio group, on the window's Qt widget, which screen readers reach through
 // Qt's accessibility.
 
 #include "platform/window/Wnd.h"
 
 #include "platform/host/WindowRegistry.h"
 
-#include <QComboBox>
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QLabel>
 
 namespace {
 
-// On this desktop's accessibility a drop-down's name is the entry it shows, and a screen reader takes
-// its label from a label widget that names the box as its buddy. The label stays hidden: the page
-// paints its own.
-void SetBuddyLabel(QComboBox* box, const QString& text)
+// A screen reader takes the group of a radio button from a label widget that names the button as its
+// buddy. The label stays hidden: the page paints its own.
+void SetBuddyLabel(QWidget* control, const QString& text)
 {
-    QWidget* parent = box->parentWidget();
+    QWidget* parent = control->parentWidget();
     if (!parent) {
         return;
     }
     for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->buddy() == box) {
+        if (label->buddy() == control) {
             label->setText(text);
             return;
         }
     }
     auto* label = new QLabel(text, parent);
     label->hide();
-    label->setBuddy(box);
+    label->setBuddy(control);
 }
 
 } // namespace
@@ -38,11 +38,7 @@ void CWnd::SetAccessibleName(const std::string& name)
     if (!rec || !rec->outer) {
         return;
     }
-    const QString text = QString::fromStdString(name);
-    rec->outer->setAccessibleName(text);
-    if (auto* box = qobject_cast<QComboBox*>(rec->outer.data())) {
-        SetBuddyLabel(box, text);
-    }
+    rec->outer->setAccessibleName(QString::fromStdString(name));
 }
 
 void CWnd::SetAccessibleDescription(const std::string& description)
@@ -56,5 +52,18 @@ void CWnd::SetAccessibleDescription(const std::string& description)
     const QString text = QString::fromStdString(description);
     if (rec->outer->accessibleDescription() != text) {
         rec->outer->setAccessibleDescription(text);
+    }
+}
+
+void CWnd::SetAccessibleGroupName(const std::string& name)
+{
+    layer::WindowRecord* rec = layer::Find(m_hWnd);
+    auto* button = rec ? qobject_cast<QAbstractButton*>(rec->outer.data()) : nullptr;
+    if (!button || !button->group()) {
+        return;
+    }
+    const QString text = QString::fromStdString(name);
+    for (QAbstractButton* member : button->group()->buttons()) {
+        SetBuddyLabel(member, text);
     }
 }
