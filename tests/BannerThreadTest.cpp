@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -85,7 +86,9 @@ protected:
     }
     void TearDown() override
     {
-        uitest::SetDownloadHandler(nullptr);
+        if (m_previousHandler) {
+            uitest::SetDownloadHandler(*m_previousHandler); // the test's handler uses what RunWorker held
+        }
         m_parent.DestroyWindow();
     }
 
@@ -95,7 +98,7 @@ protected:
     {
         Signal downloading;
         Signal answer;
-        uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
+        m_previousHandler = uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
             m_url = url;
             m_file = file;
             downloading.Raise();
@@ -115,6 +118,7 @@ protected:
     CObservedHost* m_host = nullptr;
     std::string m_url;
     std::string m_file;
+    std::optional<uitest::DownloadHandler> m_previousHandler;
 };
 
 TEST_F(BannerWorker, AReachableBannerSendsTheHostsViewToTheRemotePage)
@@ -153,7 +157,7 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         std::string file;
     };
     const auto fetch = std::make_shared<Fetch>();
-    uitest::SetDownloadHandler([fetch](const std::string&, const std::string& file) {
+    const uitest::DownloadHandler previous = uitest::SetDownloadHandler([fetch](const std::string&, const std::string& file) {
         {
             const std::lock_guard lock(fetch->mutex);
             fetch->file = file;
@@ -182,7 +186,7 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         return !std::filesystem::exists(fetch->file);
     }));
     uitest::WaitUntil([] { return false; }, 200);
-    uitest::SetDownloadHandler(nullptr);
+    uitest::SetDownloadHandler(previous);
 }
 
 TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)

@@ -80,7 +80,7 @@ public:
     std::set<const void*> live;
     MessageBoxHandler messageBox;
     ShellOpenHandler shellOpen;
-    DownloadHandler download;
+    DownloadHandler download = [](const std::string&, const std::string&) { return INET_E_CANNOT_CONNECT; };
     bool limited = false;
     DownloadLimits limits;
     TextSink* sink = nullptr; // user-interface thread only
