@@ -18,8 +18,9 @@ protected:
     bool event(QEvent* event) override; // runs the tasks that PostTask queues
 };
 
+// The application of the process, made with the command line argc/argv and the browser engine's settings.
 // offscreen: render without a display (sets QT_QPA_PLATFORM=offscreen when it is not set).
-std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offscreen);
+std::unique_ptr<Application> CreateApplication(int argc, char** argv, bool offscreen);
 // Destroys every window that is still open (before the application goes).
 void DestroyAllWindows();
 

@@ -7,8 +7,6 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-#include <unistd.h>
-
 QT_BEGIN_NAMESPACE
 // Exported by Qt GUI without a public declaration (the engine declares them the same way).
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
@@ -17,7 +15,8 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Settings the engine reads once, when it starts with the first view.
+// Settings the engine reads once, when it starts with the first view; those of its command line come
+// with the application's (app/Application.cpp).
 void PrepareEngine()
 {
     static bool prepared = false;
@@ -25,12 +24,6 @@ void PrepareEngine()
         return;
     }
     prepared = true;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    flags += " --disable-gpu --disable-background-networking --disable-component-update";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-    if (::geteuid() == 0) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // The engine reads the format of the application's shared OpenGL context even when it draws in
     // software; a context object that is never created gives it one without starting OpenGL.
