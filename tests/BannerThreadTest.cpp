@@ -189,6 +189,20 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
     uitest::SetDownloadHandler(previous);
 }
 
+TEST(BannerHost, EnterAndEscapeOnTheStripLeaveItShown)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, nullptr, WS_POPUP, CRect(0, 0, 600, 200), nullptr, 0));
+    auto* host = new CBannerHostDlg;
+    ASSERT_TRUE(host->Create(CBannerHostDlg::IDD, &parent));
+    host->ShowWindow(SW_SHOW);
+    for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+        ASSERT_TRUE(uitest::PressKey(host, IDC_BANNER_VIEW, key));
+        EXPECT_TRUE(host->GetStyle() & WS_VISIBLE) << "key " << key;
+    }
+    parent.DestroyWindow();
+}
+
 TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)
 {
     CWnd parent;

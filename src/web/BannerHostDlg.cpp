@@ -1,5 +1,6 @@
 #include "web/BannerHostDlg.h"
 
+#include "ui/PageKeys.h"
 #include "web/ADView.h"
 #include "web/BannerFetch.h"
 
@@ -12,6 +13,14 @@ CBannerHostDlg::CBannerHostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 void CBannerHostDlg::PostNcDestroy()
 {
     delete this;
+}
+
+BOOL CBannerHostDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (IsPageEnterOrEscape(*this, *pMsg)) {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CBannerHostDlg::OnInitDialog()

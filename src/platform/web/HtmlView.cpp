@@ -3,6 +3,7 @@
 #include "platform/host/WindowRegistry.h"
 #include "platform/web/BrowserLoader.h"
 #include "platform/web/BrowserPlugin.h"
+#include "platform/window/Dispatcher.h"
 #include "platform/window/Wnd.h"
 
 #include <QDeadlineTimer>
@@ -112,6 +113,17 @@ void CHtmlView::NavigationCompleted(const std::string& url)
 std::string CHtmlView::GetLocationURL() const { return m_state->location; }
 
 BOOL CHtmlView::GetBusy() const { return m_state->loading || !m_state->waiting.empty(); }
+
+BOOL CHtmlView::PreTranslateMessage(MSG* pMsg)
+{
+    // Only the browser's widgets belong to the view's window, so a key for it is a key for the page.
+    if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP) && pMsg->hwnd == m_hWnd &&
+        m_state->browserWidget) {
+        layer::PassKeyToWidget();
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
 
 void CHtmlView::OnNavigateComplete2(const std::string&) {}
 

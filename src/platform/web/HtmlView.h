@@ -8,6 +8,10 @@
 // early is shown before a later one replaces it; those asked before the engine is there wait for it.
 // OnNavigateComplete2 runs on the user-interface thread after every completed navigation, whoever
 // started it (Navigate2, a link the user clicked, the page itself).
+//
+// Keys aimed at the page are the page's, as the browser takes them before any dialog does: Tab moves
+// between its links, Enter follows one, the arrows and Space scroll, Escape goes to the page too. They
+// reach no window above the view; keys with Alt (the system menu, Alt+F4) go on as everywhere.
 
 #include "platform/window/Wnd.h"
 
@@ -31,6 +35,7 @@ public:
     std::string GetLocationURL() const;
     // Whether a navigation asked for with Navigate2 is still waiting or loading.
     BOOL GetBusy() const;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     virtual void OnNavigateComplete2(const std::string& strURL);
 

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <utility>
 #include <vector>
 
 namespace layer {
@@ -280,9 +281,12 @@ UINT VirtualKey(int qtKey)
 
 namespace {
 bool g_shiftHeld = false;
-}
+bool g_passToWidget = false; // the key being pre-translated goes on to its widget after all
+} // namespace
 
 bool ShiftHeld() { return g_shiftHeld; }
+
+void PassKeyToWidget() { g_passToWidget = true; }
 
 bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
 {
@@ -311,8 +315,9 @@ bool PreTranslateKey(QObject* receiver, QKeyEvent* e)
             return true; // the window went away while the key was being handled
         }
         top = h;
+        g_passToWidget = false;
         if (r->wnd && !r->destroying && r->wnd->PreTranslateMessage(&msg)) {
-            return true;
+            return !std::exchange(g_passToWidget, false);
         }
         r = Find(h);
         if (!r || !(r->style & WS_CHILD)) {

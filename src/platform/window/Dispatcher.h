@@ -38,6 +38,9 @@ bool HostEvent(QWidget* widget, HWND hwnd, QEvent* event, const std::function<bo
 bool PreTranslateKey(QObject* receiver, QKeyEvent* event);
 // Whether Shift was held with the key being pre-translated now (Tab versus Shift+Tab).
 bool ShiftHeld();
+// For a PreTranslateMessage that answers TRUE for a key that a widget of its own handles (a browser view's
+// page): the key still reaches the widget it was aimed at, but no window above the one that claimed it.
+void PassKeyToWidget();
 // The classic key code of a Qt key, 0 when there is none.
 UINT VirtualKey(int qtKey);
 
