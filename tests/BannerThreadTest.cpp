@@ -6,6 +6,7 @@
 #include "app/CalorieDlg.h"
 #include "platform/Afx.h"
 #include "platform/testing/ModalDriver.h"
+#include "platform/testing/Recorders.h"
 #include "platform/testing/TestDriver.h"
 #include "platform/testing/TestObserver.h"
 #include "web/ADView.h"
@@ -201,6 +202,18 @@ TEST(BannerHost, EnterAndEscapeOnTheStripLeaveItShown)
         EXPECT_TRUE(host->GetStyle() & WS_VISIBLE) << "key " << key;
     }
     parent.DestroyWindow();
+}
+
+TEST(BannerView, OpensWhatItsPageAsksToOpenInANewWindowInTheBrowserWhenItIsAWebAddress)
+{
+    uitest::ShellOpenRecorder browser;
+    CADView view;
+    CHtmlView& html = view; // as the browser reports it
+    for (const char* url : {"http://ad.example/a?b=1", "HTTPS://ad.example/", "file:///etc/passwd",
+                            "javascript:alert(1)", "mailto:ad@example.com", ""}) {
+        html.OnNewWindow3(url);
+    }
+    EXPECT_EQ(browser.Urls(), (std::vector<std::string>{"http://ad.example/a?b=1", "HTTPS://ad.example/"}));
 }
 
 TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)

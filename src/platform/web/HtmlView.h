@@ -38,6 +38,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     virtual void OnNavigateComplete2(const std::string& strURL);
+    // The page asked, on a click or key of the user, for strUrl in a new window (a link with a target of
+    // its own, window.open), once per request. The layer makes no window of its own: the page stays as it
+    // is and nothing opens unless an override does.
+    virtual void OnNewWindow3(const std::string& strUrl);
 
 private:
     void AttachBrowser(IBrowserPlugin& plugin);

@@ -3,6 +3,7 @@
 #include <QOpenGLContext>
 #include <QQuickWindow>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -34,15 +35,22 @@ void PrepareEngine()
 
 class WebEngineBrowser : public QWebEngineView, public IBrowserView {
 public:
-    WebEngineBrowser(QWidget* parent, std::function<void(const QUrl&)> navigated) : QWebEngineView(parent)
+    WebEngineBrowser(QWidget* parent, BrowserEvents events) : QWebEngineView(parent)
     {
         // The default profile is off the record: nothing of the pages is kept on disk.
         setPage(new QWebEnginePage(QWebEngineProfile::defaultProfile(), this));
         connect(page(), &QWebEnginePage::loadingChanged, this,
-                [navigated = std::move(navigated)](const QWebEngineLoadingInfo& info) {
+                [navigated = std::move(events.navigated)](const QWebEngineLoadingInfo& info) {
                     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
                         info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
                         navigated(info.url());
+                    }
+                });
+        // Left unanswered, the request makes no page and no window.
+        connect(page(), &QWebEnginePage::newWindowRequested, this,
+                [newWindow = std::move(events.newWindow)](QWebEngineNewWindowRequest& request) {
+                    if (request.isUserInitiated()) {
+                        newWindow(request.requestedUrl());
                     }
                 });
     }
@@ -53,10 +61,10 @@ public:
 
 } // namespace
 
-IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, std::function<void(const QUrl&)> navigated)
+IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, BrowserEvents events)
 {
     PrepareEngine();
-    return new WebEngineBrowser(parent, std::move(navigated));
+    return new WebEngineBrowser(parent, std::move(events));
 }
 
 #include "moc_WebEnginePlugin.cpp" // the plugin's meta-object code, compiled with the class

@@ -15,5 +15,5 @@ class WebEnginePlugin : public QObject, public IBrowserPlugin {
     Q_INTERFACES(IBrowserPlugin)
 
 public:
-    IBrowserView* CreateView(QWidget* parent, std::function<void(const QUrl&)> navigated) override;
+    IBrowserView* CreateView(QWidget* parent, BrowserEvents events) override;
 };
