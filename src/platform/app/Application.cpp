@@ -84,7 +84,9 @@ struct CommandLine {
 
 CommandLine* WithEngineSettings(int argc, char** argv)
 {
-    auto* line = new CommandLine; // never destroyed: the application refers to it for its whole life
+    // Never destroyed: the application (one in a process) refers to it for its whole life.
+    static CommandLine* line = nullptr;
+    line = new CommandLine;
     line->texts.assign(argv, argv + argc);
     for (const char* setting :
          {"--webEngineArgs", "--disable-gpu", "--disable-background-networking", "--disable-component-update"}) {
