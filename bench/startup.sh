@@ -6,13 +6,15 @@
 # the processor time used up to the frame, and of the time to the mapped, not yet painted, window),
 # then the resident memory of the bare window and of the program with and without the engine: its own
 # process and each engine process.
+# The program timed is vintora_loopback, the program built with its main web host on a loopback port
+# where nothing listens: its banner worker never leaves the machine.
 # Usage: bench/startup.sh [RUNS]   (builds the release preset first; default 15 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 cmake --preset release >/dev/null
-cmake --build --preset release --target vintora vintora_bare_window vintora_frame_timer >/dev/null
-program=build/release/src/vintora
+cmake --build --preset release --target vintora_loopback vintora_bare_window vintora_frame_timer >/dev/null
+program=build/release/src/vintora_loopback
 bare=build/release/bench/vintora_bare_window
 timer=build/release/bench/vintora_frame_timer
 
@@ -28,7 +30,6 @@ Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display"
 pids+=($!)
 for _ in $(seq 100); do grep -q '^[0-9]' "$work/display" 2>/dev/null && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
-export VINTORA_TEST_BANNER_HOST=127.0.0.1:9 # the banner worker never leaves the machine
 
 time_bare() { "$timer" "$bare"; }
 time_banner() { "$timer" "$program"; }

@@ -4,11 +4,13 @@
 set -euo pipefail
 
 # The banner strip's browser view is a plugin over Qt WebEngine; its helper process comes with
-# libqt6webenginecore6-bin.
+# libqt6webenginecore6-bin. The banner's download is a module over libcurl (OpenSSL flavour), which
+# also tells OpenSSL itself how to behave at exit.
 run_packages=(
   cmake ninja-build g++
   qt6-base-dev libgl-dev
   qt6-webengine-dev libqt6webenginecore6-bin
+  libcurl4-openssl-dev libssl-dev
   fonts-baekmuk fonts-nanum
 )
 # Tests also need GoogleTest and Benchmark, and for the whole-program test a virtual X server,

@@ -11,7 +11,8 @@ build=build/${VINTORA_PRESET:-debug}
 log=$build/valgrind-session.log
 # Threads of the desktop integration fork helpers that may exit without running a program; their copies
 # of the process are not the program's life (--child-silent-after-fork).
-tests/LifetimeSession.sh "$build/src/vintora" src/res/bitmaps "$build/tests/BannerTestServer" \
+main_host=$(sed -n 's/^VINTORA_TEST_MAIN_HOST:STRING=//p' "$build/CMakeCache.txt")
+tests/LifetimeSession.sh "$build/src/vintora_loopback" src/res/bitmaps "$build/tests/BannerTestServer" "$main_host" \
   valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
   --error-exitcode=99 --child-silent-after-fork=yes --num-callers=40 --suppressions=tests/valgrind.supp \
   --log-file="$log"

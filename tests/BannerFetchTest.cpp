@@ -1,12 +1,12 @@
-// The banner fetch and the download under it, against a loopback server of the test: which answers
-// count as reachable, that a stalled server costs no more than the time-out, that the temporary copy
-// never stays behind, that the file gets exactly the body, and which proxy a download goes through.
+// The banner fetch and the download under it, against loopback servers of the test: which answers
+// count as reachable, redirects followed to another server and a redirect loop cut short, that a stalled
+// server costs no more than the time-out, that the temporary copy never stays behind, that the file gets
+// exactly the body, and that the environment's proxy is used.
 
 #include "LoopbackHttpServer.h"
 
 #include "platform/Afx.h"
 #include "platform/testing/TestObserver.h"
-#include "platform/web/HttpAddress.h"
 #include "web/BannerFetch.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +29,13 @@ constexpr const char* kBannerPath = "/channel/helper/calorie_banner.html";
 constexpr int kShortTimeoutMs = 300;
 constexpr std::size_t kLimit = 1024 * 1024;
 
-// Each test downloads with its own empty temporary-files directory and a short time-out.
+// Each test downloads from the network (the loopback servers it starts) with its own empty
+// temporary-files directory and a short time-out.
 class DownloadTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        m_savedHandler = uitest::SetDownloadHandler(nullptr);
         const char* tmp = std::getenv("TMPDIR");
         m_savedTmp = tmp ? std::optional<std::string>(tmp) : std::nullopt;
         m_tempDir = fs::temp_directory_path() /
@@ -47,6 +49,7 @@ protected:
 
     void TearDown() override
     {
+        uitest::SetDownloadHandler(m_savedHandler);
         uitest::SetDownloadLimits(m_savedLimits);
         if (m_savedTmp) {
             ::setenv("TMPDIR", m_savedTmp->c_str(), 1);
@@ -61,6 +64,7 @@ protected:
     fs::path m_tempDir;
     std::optional<std::string> m_savedTmp;
     DownloadLimits m_savedLimits;
+    uitest::DownloadHandler m_savedHandler;
 };
 
 // How the server answers, and whether the fetch counts as a success.
@@ -75,6 +79,12 @@ void Raw(int fd, const std::string& text)
     ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
 }
 
+void Redirect(int fd, int status, const std::string& location)
+{
+    Raw(fd, "HTTP/1.1 " + std::to_string(status) + " Moved\r\nLocation: " + location +
+                "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+}
+
 const std::string kPage = "<html><body>배너</body></html>";
 
 const Answer kAnswers[] = {
@@ -83,7 +93,7 @@ const Answer kAnswers[] = {
     {"NoContent", [](int fd) { LoopbackHttpServer::Reply(fd, 204, ""); }, true},
     {"NotFound", [](int fd) { LoopbackHttpServer::Reply(fd, 404, "missing"); }, false},
     {"ServerError", [](int fd) { LoopbackHttpServer::Reply(fd, 500, "broken"); }, false},
-    {"Redirect", [](int fd) { Raw(fd, "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"); }, false},
+    {"RedirectToFtp", [](int fd) { Redirect(fd, 302, "ftp://127.0.0.1/banner.html"); }, false},
     {"ResetMidBody", [](int fd) { LoopbackHttpServer::ReplyAndReset(fd, 1000, std::string(100, 'x')); }, false},
     {"ClosedMidBody", [](int fd) { Raw(fd, "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + std::string(100, 'x')); }, false},
     {"NotHttp", [](int fd) { Raw(fd, "hello\r\n\r\n"); }, false},
@@ -100,12 +110,37 @@ TEST_P(FetchAnswerTest, CountsOnlyACompleteSuccessfulAnswerAndLeavesNoFileBehind
     LoopbackHttpServer server;
     ASSERT_TRUE(server.Start([](int fd, const std::string&) { GetParam().reply(fd); }));
     EXPECT_EQ(FetchBanner(server.Url(kBannerPath)), GetParam().reachable);
-    EXPECT_EQ(server.RequestLines(), std::vector<std::string>{"GET /channel/helper/calorie_banner.html HTTP/1.0"});
+    EXPECT_EQ(server.RequestLines(), std::vector<std::string>{"GET /channel/helper/calorie_banner.html HTTP/1.1"});
     EXPECT_TRUE(TempDirIsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, FetchAnswerTest, testing::ValuesIn(kAnswers),
                          [](const testing::TestParamInfo<Answer>& info) { return std::string(info.param.name); });
+
+TEST_F(DownloadTest, RedirectsAreFollowedToAnotherServerAndALoopIsCutShort)
+{
+    LoopbackHttpServer target;
+    ASSERT_TRUE(target.Start([](int fd, const std::string&) { LoopbackHttpServer::Reply(fd, 200, kPage); }));
+    LoopbackHttpServer first;
+    ASSERT_TRUE(first.Start([&](int fd, const std::string& head) {
+        if (head.starts_with("GET /moved ")) {
+            Redirect(fd, 302, target.Url("/banner.html"));
+        } else if (head.starts_with("GET /loop ")) {
+            Redirect(fd, 302, "/loop");
+        } else {
+            Redirect(fd, 301, "/moved");
+        }
+    }));
+    EXPECT_TRUE(FetchBanner(first.Url(kBannerPath)));
+    EXPECT_EQ(first.RequestLines(), (std::vector<std::string>{"GET /channel/helper/calorie_banner.html HTTP/1.1",
+                                                              "GET /moved HTTP/1.1"}));
+    EXPECT_EQ(target.RequestLines(), std::vector<std::string>{"GET /banner.html HTTP/1.1"});
+
+    EXPECT_EQ(URLDownloadToFileA(nullptr, first.Url("/loop").c_str(), (m_tempDir / "f").c_str(), 0, nullptr),
+              INET_E_REDIRECT_FAILED);
+    EXPECT_EQ(first.RequestLines().size(), 2u + 6u) << "the address and five redirects";
+    EXPECT_TRUE(TempDirIsEmpty());
+}
 
 TEST_F(DownloadTest, ARefusedConnectionIsAFailure)
 {
@@ -160,9 +195,9 @@ TEST_F(DownloadTest, TheFileGetsExactlyTheBodyAndAFailureLeavesItAsItWas)
     EXPECT_EQ(read(), body);
 }
 
-TEST_F(DownloadTest, OnlyPlainHttpAddressesAreFetched)
+TEST_F(DownloadTest, OnlyWebAddressesAreFetched)
 {
-    for (const char* url : {"https://127.0.0.1/x", "ftp://127.0.0.1/x", "127.0.0.1/x", "http://", "http://h:99999/"}) {
+    for (const char* url : {"ftp://127.0.0.1/x", "file:///etc/hostname", "127.0.0.1/x", "http://", "http://h:99999/"}) {
         EXPECT_EQ(URLDownloadToFileA(nullptr, url, (m_tempDir / "f").c_str(), 0, nullptr), E_INVALIDARG) << url;
     }
     EXPECT_TRUE(TempDirIsEmpty());
@@ -177,7 +212,7 @@ TEST_F(DownloadTest, TheEnvironmentsProxyGetsTheWholeAddress)
                                               (m_tempDir / "f").c_str(), 0, nullptr);
     ::unsetenv("http_proxy");
     EXPECT_EQ(result, S_OK);
-    EXPECT_EQ(proxy.RequestLines(), std::vector<std::string>{"GET http://banner.example:8080/channel/a.html?x=1 HTTP/1.0"});
+    EXPECT_EQ(proxy.RequestLines(), std::vector<std::string>{"GET http://banner.example:8080/channel/a.html?x=1 HTTP/1.1"});
 }
 
 TEST_F(DownloadTest, TheInstalledHandlerReplacesTheDownloadAndTheFetchStillCleansUp)
@@ -198,30 +233,6 @@ TEST_F(DownloadTest, TheInstalledHandlerReplacesTheDownloadAndTheFetchStillClean
     EXPECT_TRUE(existedDuringTheCall);
     EXPECT_TRUE(TempDirIsEmpty());
 }
-
-// Which proxy a download goes through, from the values of http_proxy and no_proxy.
-struct ProxyCase {
-    const char* host;
-    const char* httpProxy;
-    const char* noProxy;
-    std::optional<std::pair<std::string, int>> proxy; // host and port, none for a direct connection
-};
-
-const ProxyCase kProxyCases[] = {
-    {"banner.example", "", "", std::nullopt},
-    {"banner.example", "http://proxy.lan:3128", "", std::pair<std::string, int>{"proxy.lan", 3128}},
-    {"banner.example", "proxy.lan:8080/", "", std::pair<std::string, int>{"proxy.lan", 8080}},
-    {"banner.example", "http://proxy.lan", "", std::pair<std::string, int>{"proxy.lan", 80}},
-    {"banner.example", "http://proxy.lan:3128", "*", std::nullopt},
-    {"banner.example", "http://proxy.lan:3128", "other.example, banner.example", std::nullopt},
-    {"www.banner.example", "http://proxy.lan:3128", ".banner.example", std::nullopt},
-    {"www.banner.example", "http://proxy.lan:3128", "banner.example", std::nullopt},
-    {"notbanner.example", "http://proxy.lan:3128", "banner.example", std::pair<std::string, int>{"proxy.lan", 3128}},
-    {"localhost", "http://proxy.lan:3128", "", std::nullopt},
-    {"127.0.0.1", "http://proxy.lan:3128", "", std::nullopt},
-    {"::1", "http://proxy.lan:3128", "", std::nullopt},
-    {"banner.example", "https://proxy.lan:3128", "", std::nullopt}, // not a proxy we can speak to
-};
 
 // The local banner page: beside the program (the current directory) first, then the installed copy in
 // the data folder that the build places beside the program's folder (VINTORA_DATA_DIR_FROM_BINDIR).
@@ -268,32 +279,6 @@ TEST_F(LocalBannerPage, WithoutAnyThePathBesideTheProgramStands)
         GTEST_SKIP() << "a program is installed at " << VINTORA_DATA_INSTALL_DIR;
     }
     EXPECT_EQ(LocalBannerPath(), (m_bin / "Default.html").string());
-}
-
-TEST(Proxy, ComesFromHttpProxyUnlessNoProxyOrLoopbackSaysOtherwise)
-{
-    for (const ProxyCase& c : kProxyCases) {
-        const auto proxy = layer::ProxyFor(c.host, c.httpProxy, c.noProxy);
-        const auto got = proxy ? std::optional(std::pair<std::string, int>{proxy->host, proxy->port}) : std::nullopt;
-        EXPECT_EQ(got, c.proxy) << c.host << " / " << c.httpProxy << " / " << c.noProxy;
-    }
-}
-
-TEST(HttpAddress, SplitsHostPortAndTarget)
-{
-    const auto a = layer::ParseHttpAddress("http://[::1]:8080/a/b?c=1#frag");
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->host, "::1");
-    EXPECT_EQ(a->port, 8080);
-    EXPECT_EQ(a->target, "/a/b?c=1");
-    const auto b = layer::ParseHttpAddress("HTTP://Example.com?q");
-    ASSERT_TRUE(b);
-    EXPECT_EQ(b->host, "Example.com");
-    EXPECT_EQ(b->port, 80);
-    EXPECT_EQ(b->target, "/?q");
-    for (const char* bad : {"http://:80/", "http://h:0/", "http://h:x/", "http://[::1/", "mailto://a"}) {
-        EXPECT_FALSE(layer::ParseHttpAddress(bad)) << bad;
-    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/CalorieDlg.h"
 #include "platform/Afx.h"
 #include "platform/testing/ModalDriver.h"
+#include "platform/testing/Recorders.h"
 #include "platform/testing/TestDriver.h"
 #include "platform/testing/TestObserver.h"
 #include "web/ADView.h"
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -85,7 +87,9 @@ protected:
     }
     void TearDown() override
     {
-        uitest::SetDownloadHandler(nullptr);
+        if (m_previousHandler) {
+            uitest::SetDownloadHandler(*m_previousHandler); // the test's handler uses what RunWorker held
+        }
         m_parent.DestroyWindow();
     }
 
@@ -95,7 +99,7 @@ protected:
     {
         Signal downloading;
         Signal answer;
-        uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
+        m_previousHandler = uitest::SetDownloadHandler([&](const std::string& url, const std::string& file) {
             m_url = url;
             m_file = file;
             downloading.Raise();
@@ -115,6 +119,7 @@ protected:
     CObservedHost* m_host = nullptr;
     std::string m_url;
     std::string m_file;
+    std::optional<uitest::DownloadHandler> m_previousHandler;
 };
 
 TEST_F(BannerWorker, AReachableBannerSendsTheHostsViewToTheRemotePage)
@@ -153,7 +158,7 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         std::string file;
     };
     const auto fetch = std::make_shared<Fetch>();
-    uitest::SetDownloadHandler([fetch](const std::string&, const std::string& file) {
+    const uitest::DownloadHandler previous = uitest::SetDownloadHandler([fetch](const std::string&, const std::string& file) {
         {
             const std::lock_guard lock(fetch->mutex);
             fetch->file = file;
@@ -182,7 +187,33 @@ TEST(BannerWorkerAtClose, TheCloseButtonEndsTheRunWhileTheFetchWaitsAndTheLateAn
         return !std::filesystem::exists(fetch->file);
     }));
     uitest::WaitUntil([] { return false; }, 200);
-    uitest::SetDownloadHandler(nullptr);
+    uitest::SetDownloadHandler(previous);
+}
+
+TEST(BannerHost, EnterAndEscapeOnTheStripLeaveItShown)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, nullptr, WS_POPUP, CRect(0, 0, 600, 200), nullptr, 0));
+    auto* host = new CBannerHostDlg;
+    ASSERT_TRUE(host->Create(CBannerHostDlg::IDD, &parent));
+    host->ShowWindow(SW_SHOW);
+    for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+        ASSERT_TRUE(uitest::PressKey(host, IDC_BANNER_VIEW, key));
+        EXPECT_TRUE(host->GetStyle() & WS_VISIBLE) << "key " << key;
+    }
+    parent.DestroyWindow();
+}
+
+TEST(BannerView, OpensWhatItsPageAsksToOpenInANewWindowInTheBrowserWhenItIsAWebAddress)
+{
+    uitest::ShellOpenRecorder browser;
+    CADView view;
+    CHtmlView& html = view; // as the browser reports it
+    for (const char* url : {"http://ad.example/a?b=1", "HTTPS://ad.example/", "file:///etc/passwd",
+                            "javascript:alert(1)", "mailto:ad@example.com", ""}) {
+        html.OnNewWindow3(url);
+    }
+    EXPECT_EQ(browser.Urls(), (std::vector<std::string>{"http://ad.example/a?b=1", "HTTPS://ad.example/"}));
 }
 
 TEST(BannerHost, MakesItsViewAsAnEmptyVisibleChild125)

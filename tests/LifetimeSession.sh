@@ -5,13 +5,15 @@
 # closed, the banner strip goes to the remote banner of a loopback server,
 # and the close button ends the program. Passes when every step showed on the screen and the program,
 # or the tool, ended with status 0.
-# Usage: LifetimeSession.sh PROGRAM BITMAP_DIR BANNER_SERVER [TOOL [TOOL ARGUMENTS...]]
+# Usage: LifetimeSession.sh PROGRAM BITMAP_DIR BANNER_SERVER MAIN_HOST [TOOL [TOOL ARGUMENTS...]]
+#   PROGRAM fetches its banner from MAIN_HOST (address:port on the loopback), where the session serves it.
 set -uo pipefail
 
 program=$1
 bitmaps=$2
 banner_server=$3
-shift 3
+main_host=$4
+shift 4
 launch=("$@" "$program")
 work=$(mktemp -d)
 source "$(dirname "$0")/XSession.sh"
@@ -100,10 +102,9 @@ remote_banner_shown() {
 
 start_xserver
 start_window_manager
-"$banner_server" serve 0 "$work/port" >"$work/server.log" 2>&1 &
+"$banner_server" serve 0 "${main_host##*:}" >"$work/server.log" 2>&1 &
 pids+=($!)
-wait_for 10 test -s "$work/port" || { echo "the banner server did not start"; exit 1; }
-export VINTORA_TEST_BANNER_HOST="127.0.0.1:$(head -n1 "$work/port")"
+wait_for 10 grep -q '^listening$' "$work/server.log" || { echo "the banner server did not start"; cat "$work/server.log"; exit 1; }
 start_program $((patience * 3))
 check "the food page shows at start" wait_for "$patience" title_shows 141
 check "the banner strip shows the remote banner" wait_for $((patience * 3)) remote_banner_shown

@@ -10,14 +10,18 @@
 
 namespace {
 
+// Listens on `port` of 127.0.0.1, or on a free one when it is 0; sets `port` to the one it got.
 int ListenOnLoopback(std::uint16_t& port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    const int reuse = 1; // a fixed port is taken again while the connections of a server before still linger
     socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 8) != 0 ||
+    if (fd < 0 || ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse) != 0 ||
+        ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 8) != 0 ||
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         if (fd >= 0) {
             ::close(fd);
@@ -59,8 +63,9 @@ LoopbackHttpServer::~LoopbackHttpServer()
     }
 }
 
-bool LoopbackHttpServer::Start(Handler handler)
+bool LoopbackHttpServer::Start(Handler handler, std::uint16_t port)
 {
+    m_port = port;
     m_listenFd = ListenOnLoopback(m_port);
     if (m_listenFd < 0) {
         return false;

@@ -21,8 +21,8 @@ public:
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
-    // Starts serving; false when no port could be had.
-    bool Start(Handler handler);
+    // Starts serving on `port`, or on a free port when it is 0; false when the port could not be had.
+    bool Start(Handler handler, std::uint16_t port = 0);
     std::uint16_t Port() const { return m_port; }
     std::string Url(const std::string& path) const;
     // The first line of each request received so far ("GET /x HTTP/1.0").

@@ -5,17 +5,29 @@
 # button minimises and a minimise that nobody carries out leaves the painting intact, the prompt of a
 # field that does not parse owns its keys and gives the focus back, Enter never ends the run by
 # surprise, and the close button ends the process with status 0. The banner strip shows the local page
-# at once, and the remote banner of a loopback server once the program could fetch it; a stalled server
-# delays neither the window nor the end of the program.
-# Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR BANNER_SERVER
+# at once, and the remote banner of a loopback server once the program could fetch it; Escape and Enter
+# after a click into the banner leave it shown, a link of the banner that asks for a new window opens in
+# the browser once per click, by pointer or by Tab and Enter, and an ordinary link shows its page in the
+# strip; a stalled server delays neither the window nor the end of the program.
+# Usage: WholeProgramTest.sh PROGRAM BITMAP_DIR BANNER_SERVER MAIN_HOST
+#   PROGRAM fetches its banner from MAIN_HOST (address:port on the loopback), where the test serves it.
 set -uo pipefail
 
 program=$1
 bitmaps=$2
 banner_server=$3
+main_host=$4
 launch=("$program")
 work=$(mktemp -d)
 source "$(dirname "$0")/XSession.sh"
+# The user's browser is a stand-in that writes down each address it is asked to open.
+mkdir -p "$work/bin"
+cat >"$work/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work/opened"
+EOF
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
 
 drag_client() { # drag_client X Y DX DY
   read -r wx wy _ _ < <(geometry)
@@ -292,13 +304,24 @@ remote_page_shown() {
   local p
   for p in "0 0" "484 0" "0 89" "484 89" "240 45"; do [ "$(strip_pixel $p)" = "0,160,0" ] || return 1; done
 }
+# The page behind the banner's ordinary link: the same box in blue.
+next_page_shown() {
+  local p
+  for p in "0 0" "484 0" "0 89" "484 89" "240 45"; do [ "$(strip_pixel $p)" = "0,0,192" ] || return 1; done
+}
+click_strip() { click_client $((215 + $1)) $((395 + $2)); } # click_strip X Y
+# The browser stand-in was asked for the advert's address exactly COUNT times, and for nothing else.
+advert_opened() { # advert_opened COUNT
+  [ "$(grep -cx "http://$main_host/advert.html" "$work/opened" 2>/dev/null)" = "$1" ] &&
+    [ "$(wc -l <"$work/opened")" = "$1" ]
+}
+port=${main_host##*:}
+port_is_free() { ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
 start_banner_server() { # start_banner_server MODE [DELAY_MS]
-  rm -f "$work/port"
-  "$banner_server" "$@" "$work/port" >"$work/server.log" 2>&1 &
+  "$banner_server" "$@" "$port" >"$work/server.log" 2>&1 &
   server=$!
   pids+=("$server")
-  wait_for 10 test -s "$work/port" || { echo "the banner server did not start"; exit 1; }
-  export VINTORA_TEST_BANNER_HOST="127.0.0.1:$(head -n1 "$work/port")"
+  wait_for 10 grep -q '^listening$' "$work/server.log" || { echo "the banner server did not start"; cat "$work/server.log"; exit 1; }
 }
 stop_banner_server() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; }
 banner_requests() { grep -c '^GET /channel/helper/calorie_banner.html ' "$work/server.log"; }
@@ -308,7 +331,7 @@ close_within() { # close_within SECONDS
   wait_for "$1" bash -c "! kill -0 $app 2>/dev/null" && wait "$app"
 }
 
-export VINTORA_TEST_BANNER_HOST=127.0.0.1:9 # nothing listens there
+check "nothing listens on the banner's port $port" port_is_free
 start_program
 check "without a server the strip shows the local page" wait_for 20 local_page_shown
 check "the local page is placed at (-10, -15) in the strip" local_page_placed
@@ -321,6 +344,23 @@ start_program
 check "with a server the strip shows the local page first" wait_for 20 local_page_shown
 check "then the remote page, placed at (-10, -15) in the strip" wait_for 30 remote_page_shown
 check "the worker fetched the banner and the view went to it" test "$(banner_requests)" = 2
+click_strip 240 45 # where the banner has no link
+for key in Escape Return; do
+  xdotool key "$key"
+  sleep 0.5
+  check "$key after a click into the banner leaves the banner shown" remote_page_shown
+done
+check "and the program running" alive_and_shown
+click_strip 400 45
+check "the banner's link for a new window opens its address in the browser" wait_for 5 advert_opened 1
+sleep 1
+check "once" advert_opened 1
+check "and the strip keeps the banner" remote_page_shown
+click_strip 240 45
+xdotool key Tab Return
+check "Tab and Enter after a click into the banner open that link again, the page took them" wait_for 5 advert_opened 2
+click_strip 80 45
+check "the banner's ordinary link shows its page in the strip, placed at (-10, -15)" wait_for 10 next_page_shown
 check "the close button ends the program with status 0" close_within 5
 stop_banner_server
 

@@ -1,6 +1,6 @@
 #pragma once
-// The rule that the calculator pages and the food total bar share: Enter and Escape neither close a
-// page nor press a button. Their PreTranslateMessage answers "handled" when this holds.
+// The rule that the calculator pages, the food total bar and the banner host share: Enter and Escape
+// neither close a page nor press a button. Their PreTranslateMessage answers "handled" when this holds.
 
 #include "platform/Afx.h"
 

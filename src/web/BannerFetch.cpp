@@ -5,7 +5,6 @@
 #include "web/LinkTable.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -16,11 +15,7 @@
 
 const std::string& BannerUrl()
 {
-    static const auto* url = new std::string([] {
-        // For the whole-program test only, which serves the banner from a loopback server of its own.
-        const char* testHost = std::getenv("VINTORA_TEST_BANNER_HOST");
-        return testHost && *testHost ? RemoteBannerUrl(testHost) : RemoteBannerUrl();
-    }());
+    static const auto* url = new std::string(RemoteBannerUrl());
     return *url;
 }
 

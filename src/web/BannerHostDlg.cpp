@@ -1,5 +1,6 @@
 #include "web/BannerHostDlg.h"
 
+#include "ui/PageKeys.h"
 #include "web/ADView.h"
 #include "web/BannerFetch.h"
 
@@ -12,6 +13,16 @@ CBannerHostDlg::CBannerHostDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 void CBannerHostDlg::PostNcDestroy()
 {
     delete this;
+}
+
+BOOL CBannerHostDlg::PreTranslateMessage(MSG* pMsg)
+{
+    // Enter and Escape never hide or close the strip; those aimed at the view are its web page's, which the
+    // dialog keys leave alone (the view takes every key).
+    if (pMsg->hwnd == m_hWnd && IsPageEnterOrEscape(*this, *pMsg)) {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CBannerHostDlg::OnInitDialog()

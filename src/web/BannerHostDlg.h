@@ -1,7 +1,8 @@
 #pragma once
 // The host of the banner strip under the calculator pages: a child dialog on template 140 that the
-// main window places at (215, 395), 485 × 90 pixels, with the banner's browser view inside. It deletes
-// itself when its window is destroyed.
+// main window places at (215, 395), 485 × 90 pixels, with the banner's browser view inside. Like the
+// pages, it keeps Enter and Escape to itself, so no key hides or closes the strip; the keys of the page
+// in the view are the page's (CHtmlView). It deletes itself when its window is destroyed.
 
 #include "platform/Afx.h"
 #include "res/Resource.h"
@@ -19,6 +20,8 @@ public:
     explicit CBannerHostDlg(CWnd* pParent = nullptr);
 
     CADView* m_pView = nullptr; // made in OnInitDialog; deletes itself with its window
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     void PostNcDestroy() override;

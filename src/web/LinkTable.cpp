@@ -69,7 +69,7 @@ std::string LinkUrl(LinkId link)
     return url;
 }
 
-std::string RemoteBannerUrl(std::string_view host)
+std::string RemoteBannerUrl()
 {
-    return HttpUrl(host, "/channel/helper/calorie_banner.html");
+    return HttpUrl(MainHost(), "/channel/helper/calorie_banner.html");
 }

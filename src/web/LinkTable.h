@@ -18,6 +18,5 @@ enum class LinkId { Logo, Diary, Body, Relay, Mall };
 // own address, query included, written out unencoded. Empty for a value outside LinkId.
 std::string LinkUrl(LinkId link);
 
-// The banner page fetched once per run: "http://<host>/channel/helper/calorie_banner.html", on the
-// main host unless another is given.
-std::string RemoteBannerUrl(std::string_view host = MainHost());
+// The banner page fetched once per run: "http://<main host>/channel/helper/calorie_banner.html".
+std::string RemoteBannerUrl();

@@ -3,8 +3,13 @@
 #include "platform/core/Services.h"
 #include "platform/core/Styles.h"
 
-void OpenLink(LinkId link)
+#include <strings.h>
+
+void OpenInBrowser(const std::string& url)
 {
-    const std::string url = LinkUrl(link);
-    ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOW);
+    if (strncasecmp(url.c_str(), "http://", 7) == 0 || strncasecmp(url.c_str(), "https://", 8) == 0) {
+        ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOW);
+    }
 }
+
+void OpenLink(LinkId link) { OpenInBrowser(LinkUrl(link)); }

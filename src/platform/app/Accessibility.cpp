@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QWindow>
 
 namespace layer {
@@ -50,7 +51,9 @@ QAccessibleInterface* LayerInterface(const QString&, QObject* object)
     if (object == qApp) {
         return new AccessibleApplication;
     }
-    auto* host = dynamic_cast<Host*>(object);
+    // Only widgets can be hosts. The browser engine asks for its own items while it sets them up, and a cast
+    // of such an object at that moment does not hold.
+    auto* host = object && object->isWidgetType() ? dynamic_cast<Host*>(static_cast<QWidget*>(object)) : nullptr;
     return host ? host->CreateAccessible() : nullptr;
 }
 

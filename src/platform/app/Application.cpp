@@ -12,6 +12,10 @@
 #include <QWindow>
 
 #include <clocale>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace layer {
 namespace {
@@ -67,15 +71,54 @@ bool Application::notify(QObject* receiver, QEvent* event)
     return QApplication::notify(receiver, event);
 }
 
-std::unique_ptr<Application> CreateApplication(int& argc, char** argv, bool offscreen)
+namespace {
+
+// The command line the application is made with: the one given, then the settings of the browser engine
+// that the layer may load later (web/WebEnginePlugin.cpp), which the engine reads after "--webEngineArgs":
+// it draws in software, never talks to the network by itself, and runs without its sandbox when the
+// program runs as root (it refuses to start as root with it). As arguments they reach this process only,
+// never a browser the program opens, and no environment is written while another thread may read it.
+// A QTWEBENGINE_CHROMIUM_FLAGS of the user's own replaces them, as the engine has it.
+struct CommandLine {
+    int count = 0;
+    std::vector<std::string> texts;
+    std::vector<char*> pointers;
+};
+
+CommandLine* WithEngineSettings(int argc, char** argv)
 {
+    // Never destroyed: the application (one in a process) refers to it for its whole life.
+    static CommandLine* line = nullptr;
+    line = new CommandLine;
+    line->texts.assign(argv, argv + argc);
+    for (const char* setting :
+         {"--webEngineArgs", "--disable-gpu", "--disable-background-networking", "--disable-component-update"}) {
+        line->texts.emplace_back(setting);
+    }
+    if (::geteuid() == 0) {
+        line->texts.emplace_back("--no-sandbox");
+    }
+    for (std::string& text : line->texts) {
+        line->pointers.push_back(text.data());
+    }
+    line->pointers.push_back(nullptr);
+    line->count = static_cast<int>(line->texts.size());
+    return line;
+}
+
+} // namespace
+
+std::unique_ptr<Application> CreateApplication(int argc, char** argv, bool offscreen)
+{
+    // The environment is written here only, before the application starts any thread.
     if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    CommandLine* line = WithEngineSettings(argc, argv);
     std::unique_ptr<Application> app;
     {
-        const StartupGuard guard(argc, argv);
-        app = std::make_unique<Application>(argc, argv);
+        const StartupGuard guard(line->count, line->pointers.data());
+        app = std::make_unique<Application>(line->count, line->pointers.data());
     }
     QApplication::setStyle(new LayerStyle);
     QApplication::setFont(DialogFont());

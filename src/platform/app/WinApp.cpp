@@ -99,9 +99,7 @@ ToolkitArgument ClassifyToolkitArgument(std::string_view argument)
 
 int AfxWinMain(int argc, char** argv, const PlatformOptions& options)
 {
-    static int s_argc; // the application keeps a reference to it
-    s_argc = argc;
-    auto app = layer::CreateApplication(s_argc, argv, options.offscreen);
+    auto app = layer::CreateApplication(argc, argv, options.offscreen);
     CWinApp* theApp = AfxGetApp();
     if (!theApp) {
         return 1;

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <mutex>
+#include <thread>
 
 namespace layer {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 struct Queue {
     std::mutex mutex;
     QObject* receiver = nullptr;
+    std::thread::id receiverThread;
     std::deque<std::function<void()>> tasks;
 };
 
@@ -46,10 +48,17 @@ bool PostTask(std::function<void()> task)
     return true;
 }
 
+bool OnUserInterfaceThread()
+{
+    const std::lock_guard lock(TheQueue().mutex);
+    return TheQueue().receiverThread == std::this_thread::get_id();
+}
+
 void OpenTaskQueue(QObject* receiver)
 {
     const std::lock_guard lock(TheQueue().mutex);
     TheQueue().receiver = receiver;
+    TheQueue().receiverThread = std::this_thread::get_id();
 }
 
 void CloseTaskQueue()

@@ -12,7 +12,10 @@ namespace layer {
 
 // Queues `task` for the user-interface thread; false, and the task is dropped, when the queue is closed.
 bool PostTask(std::function<void()> task);
-// The application (`receiver`) opens the queue: each task posted then reaches it as an event.
+// Whether the calling thread is the user-interface thread (the one that opened the queue last).
+bool OnUserInterfaceThread();
+// The application (`receiver`) opens the queue on the user-interface thread: each task posted then reaches
+// it as an event.
 void OpenTaskQueue(QObject* receiver);
 // Closes the queue and drops the tasks still waiting.
 void CloseTaskQueue();

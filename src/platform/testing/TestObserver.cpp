@@ -86,7 +86,7 @@ public:
     std::set<const void*> live;
     MessageBoxHandler messageBox;
     ShellOpenHandler shellOpen;
-    DownloadHandler download;
+    DownloadHandler download = [](const std::string&, const std::string&) { return INET_E_CANNOT_CONNECT; };
     CheckAnnouncementHandler checkAnnouncement;
     bool limited = false;
     DownloadLimits limits;

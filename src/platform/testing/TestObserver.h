@@ -21,7 +21,9 @@ using MessageBoxHandler = std::function<int(const std::string& text, UINT type)>
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 using ShellOpenHandler = std::function<void(const std::string& url)>;
 ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler);
-// Runs on the downloading thread.
+// Runs on the downloading thread. The tests start with one that refuses every download as a closed port
+// would (INET_E_CANNOT_CONNECT), so that no test reaches the network unless it asks: null lets downloads go
+// to it (to a loopback server of the test).
 using DownloadHandler = std::function<HRESULT(const std::string& url, const std::string& fileName)>;
 DownloadHandler SetDownloadHandler(DownloadHandler handler);
 // What screen readers are told of check states (core/Observer.h's CheckAnnounced).

@@ -3,17 +3,12 @@
 #include "platform/app/FirstFrame.h"
 #include "platform/app/WinApp.h"
 #include "platform/web/BrowserPlugin.h"
+#include "platform/web/ModuleDirectories.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
 
 #include <algorithm>
-
-// Set by the build: the plugin's install folder, relative to the executable's and absolute.
-#if !defined(VINTORA_PLUGIN_DIR_FROM_BINDIR) || !defined(VINTORA_PLUGIN_INSTALL_DIR)
-#error "the build names the browser plugin's install folder"
-#endif
 
 namespace layer {
 namespace {
@@ -61,13 +56,6 @@ void BrowserLoader::Request(QObject* context, std::function<void(IBrowserPlugin&
     }
 }
 
-QStringList BrowserLoader::SearchDirectories()
-{
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    return {exeDir, QDir::cleanPath(QDir(exeDir).filePath(QStringLiteral(VINTORA_PLUGIN_DIR_FROM_BINDIR))),
-            QStringLiteral(VINTORA_PLUGIN_INSTALL_DIR)};
-}
-
 void BrowserLoader::LoadAfterFirstFrame()
 {
     if (!m_watching) {
@@ -81,7 +69,7 @@ void BrowserLoader::Load()
     m_state = State::Unavailable;
     if (AfxControlContainerEnabled()) {
         g_previousHandler = qInstallMessageHandler(QuietEngineStart);
-        for (const QString& dir : SearchDirectories()) {
+        for (const QString& dir : ModuleDirectories()) {
             QPluginLoader loader(QDir(dir).filePath(QLatin1String(kPluginName))); // stays loaded
             if ((m_plugin = qobject_cast<IBrowserPlugin*>(loader.instance()))) {
                 m_state = State::Ready;

@@ -2,10 +2,10 @@
 // Loads the browser plugin of the layer once, after the first frame of the program's first window is
 // on the screen: the engine is large, and loading it earlier would delay that frame several times over.
 // Browser views ask for it and get it when it is there; without it (not installed, failed to load,
-// hosting of browser controls not enabled) they never do and stay plain.
+// hosting of browser controls not enabled) they never do and stay plain. It is looked for where the
+// layer's modules are (ModuleDirectories.h).
 
 #include <QPointer>
-#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -24,11 +24,6 @@ public:
     // already); never when it cannot be loaded, nor once `context` is gone.
     void Request(QObject* context, std::function<void(IBrowserPlugin&)> ready);
     State GetState() const { return m_state; }
-
-    // Where the plugin is looked for, in this order: beside the executable (the build tree, a program
-    // kept in one folder), then the installed program's library folder (<libdir>/vintora), found from
-    // the executable's folder and, failing that, at the absolute path it was installed to.
-    static QStringList SearchDirectories();
 
 private:
     struct Waiter {

@@ -16,14 +16,23 @@ public:
     virtual void Navigate(const QUrl& url) = 0;
 };
 
+// What a browser widget reports, on the user-interface thread.
+struct BrowserEvents {
+    // After every completed navigation of the page (a failed one included: the engine then shows its
+    // error page), whoever started it: Navigate, a link the user clicked, the page itself.
+    std::function<void(const QUrl&)> navigated;
+    // The page asks, on a click or key of the user, for an address in a new window (a link with a target
+    // of its own, window.open): once per request. No window is made; requests the user made none for
+    // (a page that opens windows by itself) are not reported.
+    std::function<void(const QUrl&)> newWindow;
+};
+
 class IBrowserPlugin {
 public:
     virtual ~IBrowserPlugin() = default;
-    // A browser widget inside `parent`, deleted with it. navigated(url) runs on the user-interface thread
-    // after every completed navigation of the page (a failed one included: the engine then shows its
-    // error page), whoever started it: Navigate, a link the user clicked, the page itself.
-    virtual IBrowserView* CreateView(QWidget* parent, std::function<void(const QUrl&)> navigated) = 0;
+    // A browser widget inside `parent`, deleted with it, that reports to `events`.
+    virtual IBrowserView* CreateView(QWidget* parent, BrowserEvents events) = 0;
 };
 
-#define VINTORA_BROWSER_PLUGIN_IID "kr.co.vintora.BrowserPlugin/1.0"
+#define VINTORA_BROWSER_PLUGIN_IID "kr.co.vintora.BrowserPlugin/2.0"
 Q_DECLARE_INTERFACE(IBrowserPlugin, VINTORA_BROWSER_PLUGIN_IID)

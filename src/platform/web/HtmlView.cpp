@@ -79,11 +79,18 @@ void CHtmlView::AttachBrowser(IBrowserPlugin& plugin)
     QWidget* client = layer::ClientWidget(m_hWnd);
     const HWND self = m_hWnd;
     // The browser lives inside the client area and goes with it; its reports come while the window lives.
-    m_state->browser = plugin.CreateView(client, [this, self](const QUrl& url) {
+    BrowserEvents events;
+    events.navigated = [this, self](const QUrl& url) {
         if (layer::Find(self)) {
             NavigationCompleted(url.toString().toStdString());
         }
-    });
+    };
+    events.newWindow = [this, self](const QUrl& url) {
+        if (layer::Find(self)) {
+            OnNewWindow3(url.toString().toStdString());
+        }
+    };
+    m_state->browser = plugin.CreateView(client, std::move(events));
     m_state->browserWidget = m_state->browser->Widget();
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -124,6 +131,8 @@ std::string CHtmlView::GetLocationURL() const { return m_state->location; }
 BOOL CHtmlView::GetBusy() const { return m_state->loading || !m_state->waiting.empty(); }
 
 void CHtmlView::OnNavigateComplete2(const std::string&) {}
+
+void CHtmlView::OnNewWindow3(const std::string&) {}
 
 BOOL AfxWaitForBrowserViews(DWORD timeoutMs)
 {

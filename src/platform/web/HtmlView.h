@@ -8,6 +8,10 @@
 // early is shown before a later one replaces it; those asked before the engine is there wait for it.
 // OnNavigateComplete2 runs on the user-interface thread after every completed navigation, whoever
 // started it (Navigate2, a link the user clicked, the page itself).
+//
+// Keys aimed at the page are the page's (WM_GETDLGCODE answers DLGC_WANTALLKEYS): no dialog takes them,
+// so Tab moves between its links, Enter follows one, the arrows and Space scroll, Escape goes to the page
+// too; the windows above still see them first, as they see every key (the calculator keys).
 
 #include "platform/window/Wnd.h"
 
@@ -33,6 +37,10 @@ public:
     BOOL GetBusy() const;
 
     virtual void OnNavigateComplete2(const std::string& strURL);
+    // The page asked, on a click or key of the user, for strUrl in a new window (a link with a target of
+    // its own, window.open), once per request. The layer makes no window of its own: the page stays as it
+    // is and nothing opens unless an override does.
+    virtual void OnNewWindow3(const std::string& strUrl);
 
 protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,9 +1,10 @@
 #include "platform/web/UrlDownload.h"
 
 #include "platform/core/Observer.h"
-#include "platform/web/HttpGet.h"
+#include "platform/web/DownloadLoader.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -31,8 +32,12 @@ HRESULT URLDownloadToFileA(IUnknown*, const char* szURL, const char* szFileName,
         }
         observer->LimitDownload(&limits.timeoutMs, &limits.maxBytes);
     }
+    const layer::DownloadFunction download = layer::LoadedDownload();
+    if (!download) {
+        return INET_E_DOWNLOAD_FAILURE;
+    }
     std::string body;
-    if (const HRESULT hr = layer::HttpGet(szURL, limits, body); hr != S_OK) {
+    if (const HRESULT hr = download(szURL, &limits, &body); hr != S_OK) {
         return hr;
     }
     return WriteFile(szFileName, body) ? S_OK : E_ACCESSDENIED;

@@ -3,11 +3,10 @@
 #include <QOpenGLContext>
 #include <QQuickWindow>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
-
-#include <unistd.h>
 
 QT_BEGIN_NAMESPACE
 // Exported by Qt GUI without a public declaration (the engine declares them the same way).
@@ -17,7 +16,8 @@ QT_END_NAMESPACE
 
 namespace {
 
-// Settings the engine reads once, when it starts with the first view.
+// Settings the engine reads once, when it starts with the first view; those of its command line come
+// with the application's (app/Application.cpp).
 void PrepareEngine()
 {
     static bool prepared = false;
@@ -25,12 +25,6 @@ void PrepareEngine()
         return;
     }
     prepared = true;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    flags += " --disable-gpu --disable-background-networking --disable-component-update";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-    if (::geteuid() == 0) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // The engine reads the format of the application's shared OpenGL context even when it draws in
     // software; a context object that is never created gives it one without starting OpenGL.
@@ -41,15 +35,22 @@ void PrepareEngine()
 
 class WebEngineBrowser : public QWebEngineView, public IBrowserView {
 public:
-    WebEngineBrowser(QWidget* parent, std::function<void(const QUrl&)> navigated) : QWebEngineView(parent)
+    WebEngineBrowser(QWidget* parent, BrowserEvents events) : QWebEngineView(parent)
     {
         // The default profile is off the record: nothing of the pages is kept on disk.
         setPage(new QWebEnginePage(QWebEngineProfile::defaultProfile(), this));
         connect(page(), &QWebEnginePage::loadingChanged, this,
-                [navigated = std::move(navigated)](const QWebEngineLoadingInfo& info) {
+                [navigated = std::move(events.navigated)](const QWebEngineLoadingInfo& info) {
                     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
                         info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
                         navigated(info.url());
+                    }
+                });
+        // Left unanswered, the request makes no page and no window.
+        connect(page(), &QWebEnginePage::newWindowRequested, this,
+                [newWindow = std::move(events.newWindow)](QWebEngineNewWindowRequest& request) {
+                    if (request.isUserInitiated()) {
+                        newWindow(request.requestedUrl());
                     }
                 });
     }
@@ -60,10 +61,10 @@ public:
 
 } // namespace
 
-IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, std::function<void(const QUrl&)> navigated)
+IBrowserView* WebEnginePlugin::CreateView(QWidget* parent, BrowserEvents events)
 {
     PrepareEngine();
-    return new WebEngineBrowser(parent, std::move(navigated));
+    return new WebEngineBrowser(parent, std::move(events));
 }
 
 #include "moc_WebEnginePlugin.cpp" // the plugin's meta-object code, compiled with the class

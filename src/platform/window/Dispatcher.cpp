@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <utility>
 #include <vector>
 
 namespace layer {
