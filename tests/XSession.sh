@@ -19,7 +19,18 @@ check() { # check DESCRIPTION COMMAND...
     passed=$((passed + 1)); echo "ok: $what"
   else
     failed=$((failed + 1)); echo "FAILED: $what"
+    report_if_gone
   fi
+}
+
+# After a failed check: if the program has ended, says once how and shows the end of what it printed.
+report_if_gone() {
+  [ -n "${app:-}" ] && [ "${reported:-}" != "$app" ] && ! kill -0 "$app" 2>/dev/null || return 0
+  reported=$app
+  local status=0
+  wait "$app" 2>/dev/null || status=$?
+  echo "  the program (process $app) has ended, with status $status; the end of what it printed:"
+  grep -v XDG_RUNTIME_DIR "$work/program.log" | tail -n 40 | sed 's/^/  | /'
 }
 
 # Polls COMMAND every 0.1 s for at most SECONDS seconds.
