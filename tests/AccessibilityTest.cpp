@@ -31,6 +31,17 @@ protected:
         return shown;
     }
 
+    // The exercise page with one logged row: 60 kg walking at 4 km/h for 30 minutes.
+    CWnd* ExerciseWithOneRow()
+    {
+        CWnd* page = Show(PageId::Exercise);
+        EXPECT_TRUE(uitest::TypeText(page, IDC_WEIGHT, "60"));
+        EXPECT_TRUE(uitest::ChooseComboEntry(page, IDC_EXERCISE, "걷기(4km/h)"));
+        EXPECT_TRUE(uitest::TypeText(page, IDC_MINUTES, "30"));
+        EXPECT_TRUE(uitest::Click(page, IDC_OK));
+        return page;
+    }
+
     // The description that the page has once it has painted; times out on a wrong one.
     static std::string DescriptionOnceSettled(CWnd* page, const std::string& expected)
     {
@@ -67,11 +78,7 @@ TEST_F(AccessibilityTest, TheMainWindowsButtonsSayWhatAPersonReadsOnThem)
 // A log row's check box is heard as one that can be ticked, and ticking or clearing it says so.
 TEST_F(AccessibilityTest, TheLogsTickBoxesCanBeTickedAndSaySo)
 {
-    CWnd* page = Show(PageId::Exercise);
-    ASSERT_TRUE(uitest::TypeText(page, IDC_WEIGHT, "60"));
-    ASSERT_TRUE(uitest::ChooseComboEntry(page, IDC_EXERCISE, "걷기(4km/h)"));
-    ASSERT_TRUE(uitest::TypeText(page, IDC_MINUTES, "30"));
-    ASSERT_TRUE(uitest::Click(page, IDC_OK));
+    CWnd* page = ExerciseWithOneRow();
     EXPECT_TRUE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checkable);
     EXPECT_FALSE(uitest::AccessibleRowCheckState(page, IDC_LOG, 0).checked);
 
@@ -300,11 +307,7 @@ TEST_F(AccessibilityTest, APageThatLosesItsResultSaysNothingMore)
 // product when it shows, not before.
 TEST_F(AccessibilityTest, TheExercisePageSaysANewProductOnlyOnceItIsPainted)
 {
-    CWnd* page = Show(PageId::Exercise);
-    ASSERT_TRUE(uitest::TypeText(page, IDC_WEIGHT, "60"));
-    ASSERT_TRUE(uitest::ChooseComboEntry(page, IDC_EXERCISE, "걷기(4km/h)"));
-    ASSERT_TRUE(uitest::TypeText(page, IDC_MINUTES, "30"));
-    ASSERT_TRUE(uitest::Click(page, IDC_OK));
+    CWnd* page = ExerciseWithOneRow();
     ASSERT_TRUE(uitest::TypeText(page, IDC_MINUTES, "-10"));
     ASSERT_TRUE(uitest::Click(page, IDC_OK));
     const std::string logged = "계산된 운동 칼로리는 114.0Kcal 입니다. 합산된 전체 운동 칼로리는 114.0Kcal 입니다.";
