@@ -51,9 +51,9 @@ QAccessibleInterface* LayerInterface(const QString&, QObject* object)
     if (object == qApp) {
         return new AccessibleApplication;
     }
-    // Only widgets can be hosts. The browser engine asks for its own items while it sets them up, and a cast
-    // of such an object at that moment does not hold.
-    auto* host = object && object->isWidgetType() ? dynamic_cast<Host*>(static_cast<QWidget*>(object)) : nullptr;
+    // The hosts are found by address: the browser engine asks for items of its own, built without type
+    // information, and no call or cast through such an object holds.
+    Host* host = HostAt(object);
     return host ? host->CreateAccessible() : nullptr;
 }
 

@@ -150,7 +150,7 @@ QWidget* MakeList(const DialogControl& c, QWidget* parent)
 
 void TagHost(QWidget* w, HWND hwnd)
 {
-    if (auto* host = dynamic_cast<Host*>(w)) {
+    if (Host* host = HostAt(w)) {
         host->hwnd = hwnd;
     }
     TagWidget(w, hwnd);

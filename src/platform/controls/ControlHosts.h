@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace layer {
 
@@ -23,7 +24,8 @@ namespace layer {
 template <class Base>
 class ControlHost : public Base, public Host {
 public:
-    using Base::Base;
+    template <class... Args>
+    explicit ControlHost(Args&&... args) : Base(std::forward<Args>(args)...), Host(this) {}
 
     bool ControlMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     bool SetShownText(const QString& text) override;

@@ -1,7 +1,6 @@
 #include "platform/core/TextBuffer.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace layer {
 
@@ -11,7 +10,7 @@ int CopyText(std::string_view text, char* buffer, int size)
         return 0;
     }
     const int n = std::min(static_cast<int>(text.size()), size - 1);
-    std::memcpy(buffer, text.data(), static_cast<size_t>(n));
+    std::copy_n(text.data(), n, buffer); // an empty view may have no data at all, which memcpy may not take
     buffer[n] = '\0';
     return n;
 }

@@ -17,17 +17,37 @@
 #include <QHeaderView>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace layer {
 
 // Host
+
+namespace {
+
+std::unordered_map<const QObject*, Host*>& Hosts()
+{
+    static auto* hosts = new std::unordered_map<const QObject*, Host*>;
+    return *hosts;
+}
+
+} // namespace
+
+Host::Host(QWidget* self) : m_self(self) { Hosts()[self] = this; }
+Host::~Host() { Hosts().erase(m_self); }
 
 bool Host::ControlMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 bool Host::SetShownText(const QString&) { return false; }
 bool Host::GetShownText(QString&) const { return false; }
 QAccessibleInterface* Host::CreateAccessible() { return nullptr; }
 
-Host* HostOf(const WindowRecord* record) { return record ? dynamic_cast<Host*>(record->outer.data()) : nullptr; }
+Host* HostOf(const WindowRecord* record) { return record ? HostAt(record->outer.data()) : nullptr; }
+
+Host* HostAt(const QObject* object)
+{
+    const auto it = Hosts().find(object);
+    return it == Hosts().end() ? nullptr : it->second;
+}
 
 // WindowAccessible
 
@@ -42,7 +62,7 @@ QAccessible::Role WindowAccessible::role() const
 
 // WindowHost
 
-WindowHost::WindowHost(QWidget* parent) : QWidget(parent)
+WindowHost::WindowHost(QWidget* parent) : QWidget(parent), Host(this)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // the window paints all of its client area itself
@@ -87,7 +107,7 @@ void WindowHost::paintEvent(QPaintEvent* e)
 
 // FrameHost
 
-FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), m_border(border) { setMouseTracking(true); }
+FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), Host(this), m_border(border) { setMouseTracking(true); }
 
 QAccessibleInterface* FrameHost::CreateAccessible() { return new WindowAccessible(this); }
 

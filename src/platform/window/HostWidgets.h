@@ -21,7 +21,12 @@ struct WindowRecord;
 // own messages and the text it shows); a window, dialog or form has none of that.
 class Host {
 public:
-    virtual ~Host() = default;
+    // Known by its widget's address (HostAt) from the end of the Qt widget's construction to the start of its
+    // destruction.
+    explicit Host(QWidget* self);
+    virtual ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
     HWND hwnd = nullptr;
 
     // Answers a control message (CB_*, BM_*, EM_SETSEL); false when the message is not the control's.
@@ -32,9 +37,15 @@ public:
     // What a screen reader finds of the host, asked once when it first looks (the layer's accessibility
     // factory): a new interface, or null for Qt's own.
     virtual QAccessibleInterface* CreateAccessible();
+
+private:
+    QWidget* m_self;
 };
 // The host of a window, or null.
 Host* HostOf(const WindowRecord* record);
+// The host whose widget is `object`, or null. Found by address alone: the object is never asked anything,
+// so it may be any object, even one of a library built without type information.
+Host* HostAt(const QObject* object);
 
 // The client area of a window, dialog or form: painting goes through WM_ERASEBKGND and WM_PAINT.
 class WindowHost : public QWidget, public Host {
