@@ -107,7 +107,10 @@ void WindowHost::paintEvent(QPaintEvent* e)
 
 // FrameHost
 
-FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), Host(this), m_border(border) { setMouseTracking(true); }
+FrameHost::FrameHost(QWidget* parent, bool border) : QWidget(parent), Host(this), m_border(border)
+{
+    setMouseTracking(true);
+}
 
 QAccessibleInterface* FrameHost::CreateAccessible() { return new WindowAccessible(this); }
 
